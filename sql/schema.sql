@@ -1,0 +1,74 @@
+-- The shop's schema, its user and the five tables. Texts are stored as GBK; the
+-- program's connections talk utf8mb4 and the server converts.
+CREATE DATABASE IF NOT EXISTS marlovia DEFAULT CHARACTER SET gbk;
+
+CREATE USER IF NOT EXISTS 'marlovia'@'%' IDENTIFIED BY 'mzr417#&*';
+CREATE USER IF NOT EXISTS 'marlovia'@'localhost' IDENTIFIED BY 'mzr417#&*';
+GRANT ALL PRIVILEGES ON marlovia.* TO 'marlovia'@'%';
+GRANT ALL PRIVILEGES ON marlovia.* TO 'marlovia'@'localhost';
+FLUSH PRIVILEGES;
+
+USE marlovia;
+
+CREATE TABLE IF NOT EXISTS bosslist (
+    boss_id   INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+    boss_tel  VARCHAR(64)  NOT NULL DEFAULT '',
+    boss_name VARCHAR(64)  NOT NULL DEFAULT '',
+    boss_key  VARCHAR(64)  NOT NULL DEFAULT ''
+) ENGINE=InnoDB DEFAULT CHARSET=gbk;
+
+-- user_id is the card number typed at the front desk; the program checks for a
+-- taken number itself, so the key is not unique.
+CREATE TABLE IF NOT EXISTS userlist (
+    user_id    INT NOT NULL,
+    user_del   INT NOT NULL DEFAULT 0,
+    user_name  VARCHAR(100) NOT NULL DEFAULT '',
+    user_tel   VARCHAR(64)  NOT NULL DEFAULT '',
+    user_key   VARCHAR(64)  NOT NULL DEFAULT '',
+    user_add   VARCHAR(255) NOT NULL DEFAULT '',
+    user_wxid  VARCHAR(64)  NOT NULL DEFAULT '',
+    user_notes VARCHAR(255) NOT NULL DEFAULT '',
+    KEY idx_user_id (user_id)
+) ENGINE=InnoDB DEFAULT CHARSET=gbk;
+
+CREATE TABLE IF NOT EXISTS paylist (
+    pay_id     INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+    pay_time   VARCHAR(32)  NOT NULL DEFAULT '',
+    pay_money  VARCHAR(32)  NOT NULL DEFAULT '',
+    pay_give   VARCHAR(32)  NOT NULL DEFAULT '',
+    pay_total  VARCHAR(32)  NOT NULL DEFAULT '',
+    pay_method VARCHAR(32)  NOT NULL DEFAULT '',
+    pay_notes  TEXT,
+    pay_del    INT NOT NULL DEFAULT 0,
+    user_id    INT NOT NULL,
+    user_name  VARCHAR(100) NOT NULL DEFAULT '',
+    boss_id    VARCHAR(16)  NOT NULL DEFAULT '',
+    boss_name  VARCHAR(64)  NOT NULL DEFAULT '',
+    KEY idx_pay_user (user_id)
+) ENGINE=InnoDB DEFAULT CHARSET=gbk;
+
+-- xm_id is empty for a bill of several items, so it is kept as text.
+CREATE TABLE IF NOT EXISTS costlist (
+    cost_id    INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+    cost_notes TEXT,
+    cost_money VARCHAR(32)  NOT NULL DEFAULT '',
+    cost_del   INT NOT NULL DEFAULT 0,
+    cost_date  VARCHAR(32)  NOT NULL DEFAULT '',
+    xm_id      VARCHAR(16)  NOT NULL DEFAULT '',
+    xm_name    VARCHAR(100) NOT NULL DEFAULT '',
+    xm_money   VARCHAR(32)  NOT NULL DEFAULT '',
+    user_id    INT NOT NULL,
+    user_name  VARCHAR(100) NOT NULL DEFAULT '',
+    boss_id    VARCHAR(16)  NOT NULL DEFAULT '',
+    boss_name  VARCHAR(64)  NOT NULL DEFAULT '',
+    KEY idx_cost_user (user_id),
+    KEY idx_cost_item (xm_id)
+) ENGINE=InnoDB DEFAULT CHARSET=gbk;
+
+CREATE TABLE IF NOT EXISTS xmlist (
+    xm_id    INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
+    xm_name  VARCHAR(100) NOT NULL DEFAULT '',
+    xm_del   INT NOT NULL DEFAULT 0,
+    xm_money VARCHAR(32)  NOT NULL DEFAULT '',
+    xm_notes VARCHAR(255) NULL
+) ENGINE=InnoDB DEFAULT CHARSET=gbk;

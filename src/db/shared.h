@@ -1,0 +1,39 @@
+#pragma once
+// The shared connection, its keeper and the shared result set, plus the settings every
+// connection uses. Everything that touches sharedConnection or sharedResultSet holds
+// the shared lock from its statement to the release of its result set.
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+#include "db/client.h"
+
+extern const std::string kDbHost;
+extern const std::string kDbUser;
+extern const std::string kDbPassword;
+extern const std::string kDbName;
+extern const int kDbPort;
+
+extern DbHandle sharedConnection;
+extern DbHandle sharedResultSet;
+
+// The one lock around the shared connection and result set (recursive: the routines
+// below take it too).
+std::unique_lock<std::recursive_mutex> LockSharedDatabase();
+
+// Opens the connection on the first call; renews it when more than 60000 ms passed since
+// the previous call. Returns sharedConnection (0 when it could not be opened).
+DbHandle GetSharedConnection();
+// Runs the statement on the shared connection; the rows stay in sharedResultSet.
+// Returns the row count, 0 when the statement failed (sharedResultSet then 0).
+int32_t RunSharedQuery(const Sql& statement);
+void FreeSharedResultSet();
+// Releases a result set that is not 0 and sets the variable to 0.
+void FreeResultSet(DbHandle& recordset);
+
+// A private connection with the shared settings (0 on failure).
+DbHandle OpenPrivateConnection();
+
+// Tests only: forget the shared connection and the keeper's values.
+void ResetSharedDatabaseForTests();
