@@ -1,0 +1,27 @@
+#include "app/Navigation.h"
+
+#include "app/form/MainWindow.h"
+#include "login/SignedInOperator.h"
+
+namespace {
+
+// Each button shows its page once an operator is signed in; before that it does nothing.
+void Navigate(int page) {
+    if (loggedIn == 0) return;
+    TheMainWindow().ui.选择夹1->setCurrentIndex(page);
+}
+
+}  // namespace
+
+void OnPageChanged() {
+    if (loggedIn == 0) TheMainWindow().ui.选择夹1->setCurrentIndex(3);
+}
+
+void ConnectNavigation(MainWindow& window) {
+    auto& ui = window.ui;
+    QObject::connect(ui.选择夹1, &QTabWidget::currentChanged, &window, [] { OnPageChanged(); });
+    QObject::connect(ui.按钮_会员管理, &QAbstractButton::clicked, &window, [] { Navigate(0); });
+    QObject::connect(ui.按钮_会员充值, &QAbstractButton::clicked, &window, [] { Navigate(1); });
+    QObject::connect(ui.按钮_会员消费, &QAbstractButton::clicked, &window, [] { Navigate(2); });
+    QObject::connect(ui.按钮_系统设置, &QAbstractButton::clicked, &window, [] { Navigate(3); });
+}

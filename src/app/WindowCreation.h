@@ -1,0 +1,5 @@
+#pragma once
+class MainWindow;
+
+// Puts the freshly created window into its start state.
+void OnWindowCreated(MainWindow& window);

@@ -1,0 +1,28 @@
+#include "app/form/MainWindow.h"
+
+#include <cassert>
+
+namespace {
+MainWindow* current = nullptr;
+}
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    ui.setupUi(this);
+    // uic applies only the size of a top-level form; the stored place is 50, 50.
+    move(50, 50);
+    时钟1 = new QTimer(this);
+    时钟1->setObjectName(QStringLiteral("时钟1"));
+    时钟1->setInterval(200);
+    current = this;
+}
+
+MainWindow::~MainWindow() {
+    if (current == this) current = nullptr;
+}
+
+MainWindow& TheMainWindow() {
+    assert(current != nullptr);
+    return *current;
+}
+
+bool MainWindowExists() { return current != nullptr; }

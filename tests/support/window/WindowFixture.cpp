@@ -1,0 +1,60 @@
+#include "WindowFixture.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdlib>
+
+#include "app/StartUp.h"
+#include "db/shared.h"
+#include "login/SignedInOperator.h"
+
+void WindowFixture::SetUp() {
+    xdg_ = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(xdg_->isValid());
+    setenv("XDG_CONFIG_HOME", xdg_->path().toUtf8().constData(), 1);
+    SetDialogs(&dialogs_);
+    loggedIn = 0;
+    operatorId.clear();
+    operatorName.clear();
+    operatorTel.clear();
+    ResetSharedDatabaseForTests();
+    if (startWindowInSetUp) StartWindow();
+}
+
+void WindowFixture::TearDown() {
+    CloseWindow();
+    SetDialogs(nullptr);
+}
+
+void WindowFixture::StartWindow() {
+    window_ = &LoadStartWindow();
+    Pump(10);
+}
+
+void WindowFixture::CloseWindow() {
+    if (window_.isNull()) return;
+    // Let worker threads that post to the window finish their hand-over first.
+    Pump(50);
+    delete window_.data();
+    Pump(10);
+}
+
+std::string WindowFixture::configFolder() const { return xdg_->path().toStdString(); }
+
+void Pump(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    } while (timer.elapsed() < ms);
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > timeout.count()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
