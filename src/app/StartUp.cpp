@@ -5,6 +5,8 @@
 #include "app/Navigation.h"
 #include "app/WindowCreation.h"
 #include "app/form/MainWindow.h"
+#include "login/Login.h"
+#include "login/LoginPicture.h"
 
 namespace {
 int exitCode = 0;
@@ -14,7 +16,10 @@ bool endRequested = false;
 MainWindow& LoadStartWindow() {
     auto* window = new MainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    ShowLoginPicture(window->ui.图片框1);
     ConnectNavigation(*window);
+    ConnectLogin(*window);
+    window->时钟1->start();
     window->show();
     OnWindowCreated(*window);
     return *window;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "db/client.h"
@@ -35,5 +36,9 @@ void FreeResultSet(DbHandle& recordset);
 // A private connection with the shared settings (0 on failure).
 DbHandle OpenPrivateConnection();
 
-// Tests only: forget the shared connection and the keeper's values.
+// Tests only: end the shared connection, release sharedResultSet and forget the keeper's
+// values, so that the next GetSharedConnection is a first call again.
 void ResetSharedDatabaseForTests();
+// Tests only: every connection opened from now on goes to this port (nullopt: kDbPort
+// again), so a test can make the database unreachable without stopping the server.
+void SetConnectionPortForTests(std::optional<int> port);

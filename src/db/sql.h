@@ -10,7 +10,7 @@
 #include <vector>
 
 class Sql {
-public:
+  public:
     Sql() = default;
     explicit Sql(std::string_view literal);
 
@@ -25,11 +25,12 @@ public:
 
     // The statement with every value escaped by escape; nullopt when an id is not a
     // whole number.
-    std::optional<std::string> render(const std::function<std::string(std::string_view)>& escape) const;
+    std::optional<std::string> render(
+        const std::function<std::string(std::string_view)>& escape) const;
     // The statement with values as they are (for messages and tests; never sent).
     std::string preview() const;
 
-private:
+  private:
     enum class Kind { Literal, Text, Id };
     struct Piece {
         Kind kind;

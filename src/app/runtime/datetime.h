@@ -38,7 +38,16 @@ void SetCurrentDateTimeForTests(std::optional<DateTime> fixed);
 std::optional<DateTime> TextToDateTime(std::string_view text);
 
 // Units of DateTimeAdd.
-enum DateTimeUnit { kYear = 1, kQuarter = 2, kMonth = 3, kWeek = 4, kDay = 5, kHour = 6, kMinute = 7, kSecond = 8 };
+enum DateTimeUnit {
+    kYear = 1,
+    kQuarter = 2,
+    kMonth = 3,
+    kWeek = 4,
+    kDay = 5,
+    kHour = 6,
+    kMinute = 7,
+    kSecond = 8
+};
 // Adds amount units; months and years keep the day, cut back to the month's last day.
 DateTime DateTimeAdd(DateTime value, int unit, int amount);
 int DateTimeYear(DateTime value);

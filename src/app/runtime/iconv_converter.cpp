@@ -9,7 +9,7 @@ namespace {
 // One descriptor per thread and direction: iconv_open is costly and a descriptor
 // must not be shared between threads.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
     ~Converter() {
         if (valid()) iconv_close(handle_);
@@ -38,7 +38,7 @@ public:
         return out;
     }
 
-private:
+  private:
     bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t handle_;
 };

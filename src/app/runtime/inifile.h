@@ -1,7 +1,8 @@
 #pragma once
 // INI files as the shop's program keeps them: GBK bytes on disk, "[section]" lines and
 // "key=value" lines. Names compare without regard to ASCII case; values come back
-// byte for byte. A single read or write is whole even across threads.
+// byte for byte. A single read or write is whole even across threads. A backslash in a
+// path separates folders, as in the paths the program builds.
 
 #include <string>
 #include <string_view>

@@ -7,10 +7,14 @@ size_t SequenceLength(std::string_view rest) {
     const auto lead = static_cast<unsigned char>(rest[0]);
     size_t length = 0;
     if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4;
+    else
+        return 0;
     if (rest.size() < length) return 0;
     for (size_t i = 1; i < length; ++i) {
         if ((static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80) return 0;

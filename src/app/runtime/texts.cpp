@@ -27,7 +27,9 @@ std::string FoldedCopy(std::string_view text) {
     return folded;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 }  // namespace
 
@@ -48,9 +50,8 @@ int TextLength(std::string_view text) {
 }
 
 std::string TextLeft(std::string_view text, int bytes) {
-    return CollectChars(text, [bytes](int position, int width) {
-        return position + width - 1 <= bytes;
-    });
+    return CollectChars(text,
+                        [bytes](int position, int width) { return position + width - 1 <= bytes; });
 }
 
 std::string TextRight(std::string_view text, int bytes) {
@@ -61,9 +62,8 @@ std::string TextRight(std::string_view text, int bytes) {
 std::string TextMid(std::string_view text, int start, int bytes) {
     const int first = std::max(start, 1);
     const long end = static_cast<long>(first) + bytes;
-    return CollectChars(text, [first, end](int position, int) {
-        return position >= first && position < end;
-    });
+    return CollectChars(
+        text, [first, end](int position, int) { return position >= first && position < end; });
 }
 
 int FindText(std::string_view text, std::string_view part, int start, bool ignoreCase) {
@@ -78,8 +78,9 @@ int FindText(std::string_view text, std::string_view part, int start, bool ignor
     for (size_t at = haystack.find(needle, from->offset); at != std::string::npos;
          at = haystack.find(needle, at + 1)) {
         // A match must begin on a character, not inside one.
-        auto hit = std::lower_bound(chars.begin(), chars.end(), at,
-                                    [](const CharSpan& c, size_t offset) { return c.offset < offset; });
+        auto hit =
+            std::lower_bound(chars.begin(), chars.end(), at,
+                             [](const CharSpan& c, size_t offset) { return c.offset < offset; });
         if (hit != chars.end() && hit->offset == at) return hit->gbkPosition;
     }
     return -1;
@@ -128,6 +129,7 @@ int32_t ToInteger(std::string_view text) {
 std::string NumberToText(double number) {
     if (number == 0) return "0";  // also -0
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/StartUp.h"
+#include "common/Threads.h"
 #include "db/shared.h"
 #include "login/SignedInOperator.h"
 
@@ -33,8 +34,9 @@ void WindowFixture::StartWindow() {
 
 void WindowFixture::CloseWindow() {
     if (window_.isNull()) return;
-    // Let worker threads that post to the window finish their hand-over first.
-    Pump(50);
+    // Worker threads hand their results to the window: let them finish first.
+    WaitUntil([] { return RunningWorkerThreads() == 0; }, std::chrono::seconds(30));
+    Pump(20);
     delete window_.data();
     Pump(10);
 }

@@ -1,0 +1,193 @@
+#include "ListView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <algorithm>
+
+#include "QtText.h"
+#include "TextTableModel.h"
+
+namespace {
+
+constexpr int kDefaultColumnWidth = 100;
+
+std::pair<QString, int> ParseColumnEntry(const QString& entry) {
+    const qsizetype bar = entry.lastIndexOf(QLatin1Char('|'));
+    if (bar < 0) return {entry, kDefaultColumnWidth};
+    bool ok = false;
+    const int width = entry.mid(bar + 1).trimmed().toInt(&ok);
+    return {entry.left(bar), ok && width >= 0 ? width : kDefaultColumnWidth};
+}
+
+}  // namespace
+
+ListView::ListView(QWidget* parent) : QTableView(parent), table_(new TextTableModel(this)) {
+    setModel(table_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideRight);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    fitRowHeight();
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ListView::noticeCurrentRow);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ListView::noticeCurrentRow);
+    connect(table_, &QAbstractItemModel::modelReset, this, &ListView::noticeCurrentRow);
+}
+
+void ListView::setColumns(const QStringList& entries) {
+    columnEntries_ = entries;
+    std::vector<std::string> titles;
+    std::vector<int> widths;
+    for (const QString& entry : entries) {
+        const auto [title, width] = ParseColumnEntry(entry);
+        titles.push_back(ToStdString(title));
+        widths.push_back(width);
+    }
+    pendingSelection_.clear();
+    table_->setColumnTitles(std::move(titles));
+    for (int column = 0; column < static_cast<int>(widths.size()); ++column)
+        horizontalHeader()->resizeSection(column, widths[column]);
+}
+
+void ListView::setMultiSelection(bool multi) {
+    applyPendingSelection();
+    multiSelection_ = multi;
+    setSelectionMode(multi ? QAbstractItemView::ExtendedSelection
+                           : QAbstractItemView::SingleSelection);
+}
+
+int ListView::appendRow() { return table_->appendRow(); }
+
+void ListView::clearRows() {
+    pendingSelection_.clear();
+    table_->clearRows();
+}
+
+int ListView::rows() const { return table_->rows(); }
+
+int ListView::columnTotal() const { return table_->columns(); }
+
+std::string ListView::cell(int row, int column) const { return table_->cell(row, column); }
+
+void ListView::setCell(int row, int column, std::string text) {
+    table_->setCell(row, column, std::move(text));
+}
+
+std::vector<int> ListView::selectedRows() {
+    applyPendingSelection();
+    std::vector<int> result;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row) result.push_back(row);
+    std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
+}
+
+void ListView::setRowSelected(int row, bool selected) {
+    if (row < 0 || row >= rows() || columnTotal() == 0) return;
+    if (!multiSelection_) {
+        const auto how =
+            selected ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Deselect;
+        selectionModel()->select(table_->index(row, 0), how | QItemSelectionModel::Rows);
+        return;
+    }
+    pendingSelection_.emplace_back(row, selected);
+    if (!selectionFlushQueued_) {
+        selectionFlushQueued_ = true;
+        QTimer::singleShot(0, this, &ListView::applyPendingSelection);
+    }
+}
+
+void ListView::applyPendingSelection() {
+    selectionFlushQueued_ = false;
+    if (pendingSelection_.empty()) return;
+    const int total = rows();
+    std::vector<char> selected(total, 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom() && row < total; ++row) selected[row] = 1;
+    for (const auto& [row, on] : pendingSelection_)
+        if (row < total) selected[row] = on;
+    pendingSelection_.clear();
+
+    QItemSelection selection;
+    const int lastColumn = columnTotal() - 1;
+    for (int row = 0; row < total; ++row) {
+        if (!selected[row]) continue;
+        int end = row;
+        while (end + 1 < total && selected[end + 1]) ++end;
+        selection.select(table_->index(row, 0), table_->index(end, lastColumn));
+        row = end;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int ListView::currentRow() {
+    applyPendingSelection();
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row(), QModelIndex()))
+        return current.row();
+    int first = -1;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (first < 0 || range.top() < first) first = range.top();
+    return first;
+}
+
+void ListView::setCurrentRow(int row) {
+    applyPendingSelection();
+    if (row >= 0 && row < rows() && columnTotal() > 0) {
+        selectionModel()->setCurrentIndex(
+            table_->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        return;
+    }
+    selectionModel()->clearSelection();
+    selectionModel()->clearCurrentIndex();
+}
+
+void ListView::ensureRowVisible(int row) {
+    if (row >= 0 && row < rows() && columnTotal() > 0) scrollTo(table_->index(row, 0));
+}
+
+void ListView::noticeCurrentRow() {
+    const int now = currentRow();
+    if (now == lastCurrentRow_) return;
+    lastCurrentRow_ = now;
+    emit currentRowChanged();
+}
+
+void ListView::fitRowHeight() {
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+}
+
+void ListView::mousePressEvent(QMouseEvent* event) {
+    applyPendingSelection();
+    QTableView::mousePressEvent(event);
+    if (event->button() == Qt::RightButton) emit rightClicked();
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+    applyPendingSelection();
+    if (event->key() == Qt::Key_Delete) {
+        emit deleteKeyPressed();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ListView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) fitRowHeight();
+    QTableView::changeEvent(event);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// List view operations; rows and columns are 0-based, -1 means none. Each may be called
+// from any thread: away from the window's thread it waits for the window's thread to run it.
+
+#include <string>
+#include <vector>
+
+class ListView;
+
+// Appends an empty row and returns its index.
+int ListViewInsertRow(ListView* view);
+// "" outside the table.
+std::string ListViewGetCell(ListView* view, int row, int column);
+// Ignored outside the table.
+void ListViewSetCell(ListView* view, int row, int column, const std::string& text);
+int ListViewRowCount(ListView* view);
+int ListViewColumnCount(ListView* view);
+// Removes every row; the columns stay.
+void ListViewClear(ListView* view);
+// Ascending.
+std::vector<int> ListViewSelectedRows(ListView* view);
+void ListViewSelectRow(ListView* view, int row);
+void ListViewDeselectRow(ListView* view, int row);
+void ListViewEnsureRowVisible(ListView* view, int row);
+int ListViewCurrentRow(ListView* view);
+// Makes the row current and the only selected one; -1 clears the selection.
+void ListViewSetCurrentRow(ListView* view, int row);

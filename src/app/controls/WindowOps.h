@@ -1,0 +1,33 @@
+#pragma once
+// The window runtime operations the handlers call. Texts are UTF-8.
+
+#include <QPoint>
+#include <optional>
+#include <string>
+
+#include "ItemBoxOps.h"
+#include "ListViewOps.h"
+#include "UnitProperties.h"
+
+class BalloonTip;
+class QMenu;
+class QWidget;
+
+// Through CurrentDialogs(), on the window's thread whichever thread calls.
+int ShowMessageBox(const std::string& message, int style, const std::string& title);
+bool ShowInputBox(const std::string& prompt, const std::string& title, const std::string* initial,
+                  std::string& text, int mode);
+void ShowBalloonTip(BalloonTip* unit, int x, int y, const std::string& text, int style = -1,
+                    bool flag = true);
+
+// Pops the menu's entries up at the pointer and returns at once; a chosen entry triggers its
+// action as usual.
+void PopupMenuAtCursor(QWidget* window, QMenu* menu);
+void SetInputFocus(QWidget* unit);
+// Handles what is waiting, repaints included.
+void ProcessPendingEvents();
+
+// The pointer's position on the screen, or the one a test set (nullopt: the real one).
+int MouseScreenX();
+int MouseScreenY();
+void SetMousePositionForTests(std::optional<QPoint> position);

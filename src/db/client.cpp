@@ -1,0 +1,241 @@
+#include "db/client.h"
+
+#include <mysql.h>
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <type_traits>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "db/whole_number.h"
+
+namespace {
+
+constexpr unsigned int kConnectTimeoutSeconds = 3;
+// Long enough for any list the program reads, short enough that a server that stops
+// answering gives the window back.
+constexpr unsigned int kReadWriteTimeoutSeconds = 20;
+
+struct Connection {
+    MYSQL* mysql = nullptr;
+    // Rows of the last statement, stored at once so that a result nobody takes never
+    // blocks the next statement.
+    MYSQL_RES* pending = nullptr;
+
+    void DropPending() {
+        if (pending != nullptr) mysql_free_result(pending);
+        pending = nullptr;
+    }
+    ~Connection() {
+        DropPending();
+        mysql_close(mysql);
+    }
+};
+
+struct Recordset {
+    MYSQL_RES* result = nullptr;
+    std::vector<std::string> columns;
+    // Every row indexed once: the client's own seek walks the rows from the first.
+    std::vector<MYSQL_ROW> rows;
+    std::vector<unsigned long> lengths;  // row after row, columns.size() each
+    MYSQL_ROW row = nullptr;
+    const unsigned long* rowLengths = nullptr;
+
+    ~Recordset() { mysql_free_result(result); }
+};
+
+// Handles of both kinds come from one counter, so a handle of one kind is never taken
+// for the other. Entries are shared so that a close on another thread cannot pull an
+// object from under a call that is still using it.
+class HandleTable {
+  public:
+    template <typename T>
+    DbHandle Add(std::shared_ptr<T> object) {
+        std::lock_guard lock(mutex_);
+        do {
+            last_ = last_ == std::numeric_limits<DbHandle>::max() ? 1 : last_ + 1;
+        } while (connections_.contains(last_) || recordsets_.contains(last_));
+        MapFor<T>()[last_] = std::move(object);
+        return last_;
+    }
+    template <typename T>
+    std::shared_ptr<T> Find(DbHandle handle) {
+        std::lock_guard lock(mutex_);
+        auto& map = MapFor<T>();
+        auto found = map.find(handle);
+        return found == map.end() ? nullptr : found->second;
+    }
+    template <typename T>
+    std::shared_ptr<T> Remove(DbHandle handle) {
+        std::lock_guard lock(mutex_);
+        auto& map = MapFor<T>();
+        auto found = map.find(handle);
+        if (found == map.end()) return nullptr;
+        std::shared_ptr<T> object = std::move(found->second);
+        map.erase(found);
+        return object;
+    }
+
+  private:
+    template <typename T>
+    auto& MapFor() {
+        if constexpr (std::is_same_v<T, Connection>)
+            return connections_;
+        else
+            return recordsets_;
+    }
+
+    std::mutex mutex_;
+    DbHandle last_ = 0;
+    std::unordered_map<DbHandle, std::shared_ptr<Connection>> connections_;
+    std::unordered_map<DbHandle, std::shared_ptr<Recordset>> recordsets_;
+};
+
+// Never destroyed: a worker thread may still be reading when the program ends.
+HandleTable& Handles() {
+    static auto* table = new HandleTable;
+    return *table;
+}
+
+std::string EscapeOn(MYSQL* mysql, std::string_view value) {
+    std::string escaped(value.size() * 2 + 1, '\0');
+    unsigned long length =
+        mysql != nullptr
+            ? mysql_real_escape_string(mysql, escaped.data(), value.data(), value.size())
+            : mysql_escape_string(escaped.data(), value.data(), value.size());
+    escaped.resize(length);
+    return escaped;
+}
+
+void IndexRows(Recordset& recordset) {
+    MYSQL_FIELD* fields = mysql_fetch_fields(recordset.result);
+    const unsigned int count = mysql_num_fields(recordset.result);
+    for (unsigned int i = 0; i < count; ++i)
+        recordset.columns.emplace_back(fields[i].name, fields[i].name_length);
+    recordset.rows.reserve(mysql_num_rows(recordset.result));
+    recordset.lengths.reserve(mysql_num_rows(recordset.result) * count);
+    while (MYSQL_ROW row = mysql_fetch_row(recordset.result)) {
+        recordset.rows.push_back(row);
+        const unsigned long* lengths = mysql_fetch_lengths(recordset.result);
+        recordset.lengths.insert(recordset.lengths.end(), lengths, lengths + count);
+    }
+}
+
+void MakeRowCurrent(Recordset& recordset, int64_t row) {
+    recordset.row = nullptr;
+    recordset.rowLengths = nullptr;
+    if (row < 0 || static_cast<uint64_t>(row) >= recordset.rows.size()) return;
+    const size_t index = static_cast<size_t>(row);
+    recordset.row = recordset.rows[index];
+    recordset.rowLengths = recordset.lengths.data() + index * recordset.columns.size();
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Hands the current row's value of the column to use ("" for NULL, no such column or no
+// row) while the result set is surely alive.
+template <typename Use>
+void UseCurrentValue(DbHandle handle, const std::string& column, Use use) {
+    auto recordset = Handles().Find<Recordset>(handle);
+    if (!recordset || recordset->row == nullptr) return use(std::string_view());
+    const auto& columns = recordset->columns;
+    // Callers name columns as the tables do; any case is accepted, as SQL does.
+    auto found = std::find(columns.begin(), columns.end(), column);
+    if (found == columns.end())
+        found = std::find_if(columns.begin(), columns.end(),
+                             [&](const std::string& name) { return SameName(name, column); });
+    if (found == columns.end()) return use(std::string_view());
+    const size_t index = static_cast<size_t>(found - columns.begin());
+    const char* value = recordset->row[index];
+    use(value == nullptr ? std::string_view()
+                         : std::string_view(value, recordset->rowLengths[index]));
+}
+
+}  // namespace
+
+DbHandle DbConnect(const std::string& host, const std::string& user, const std::string& password,
+                   const std::string& database, int port) {
+    static std::once_flag libraryReady;
+    std::call_once(libraryReady, [] { mysql_library_init(0, nullptr, nullptr); });
+    if (port < 0 || port > 65535) return 0;
+
+    MYSQL* mysql = mysql_init(nullptr);
+    if (mysql == nullptr) return 0;
+    auto connection = std::make_shared<Connection>();
+    connection->mysql = mysql;
+    unsigned int connectTimeout = kConnectTimeoutSeconds;
+    unsigned int ioTimeout = kReadWriteTimeoutSeconds;
+    // Always TCP, so the compiled port counts also for the host name "localhost".
+    unsigned int protocol = MYSQL_PROTOCOL_TCP;
+    mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &connectTimeout);
+    mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &ioTimeout);
+    mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &ioTimeout);
+    mysql_options(mysql, MYSQL_OPT_PROTOCOL, &protocol);
+    if (mysql_real_connect(mysql, host.c_str(), user.c_str(), password.c_str(), database.c_str(),
+                           static_cast<unsigned int>(port), nullptr, 0) == nullptr)
+        return 0;
+    if (mysql_set_character_set(mysql, "utf8mb4") != 0) return 0;
+    return Handles().Add(std::move(connection));
+}
+
+void DbDisconnect(DbHandle connection) { Handles().Remove<Connection>(connection); }
+
+void DbClose(DbHandle connection) { Handles().Remove<Connection>(connection); }
+
+bool DbExecute(DbHandle handle, const Sql& statement) {
+    auto connection = Handles().Find<Connection>(handle);
+    if (!connection) return false;
+    connection->DropPending();
+    MYSQL* mysql = connection->mysql;
+    auto text =
+        statement.render([mysql](std::string_view value) { return EscapeOn(mysql, value); });
+    if (!text) return false;
+    if (mysql_real_query(mysql, text->data(), text->size()) != 0) return false;
+    connection->pending = mysql_store_result(mysql);
+    return connection->pending != nullptr || mysql_field_count(mysql) == 0;
+}
+
+DbHandle DbTakeRecordset(DbHandle handle) {
+    auto connection = Handles().Find<Connection>(handle);
+    if (!connection || connection->pending == nullptr) return 0;
+    auto recordset = std::make_shared<Recordset>();
+    recordset->result = std::exchange(connection->pending, nullptr);
+    IndexRows(*recordset);
+    MakeRowCurrent(*recordset, 0);
+    return Handles().Add(std::move(recordset));
+}
+
+int32_t RecordsetRowCount(DbHandle handle) {
+    auto recordset = Handles().Find<Recordset>(handle);
+    if (!recordset) return 0;
+    return static_cast<int32_t>(
+        std::min<size_t>(recordset->rows.size(), std::numeric_limits<int32_t>::max()));
+}
+
+void RecordsetSeekRow(DbHandle handle, int64_t row) {
+    if (auto recordset = Handles().Find<Recordset>(handle)) MakeRowCurrent(*recordset, row);
+}
+
+void RecordsetReadField(DbHandle recordset, const std::string& column, std::string& value) {
+    UseCurrentValue(recordset, column, [&](std::string_view text) { value.assign(text); });
+}
+
+void RecordsetReadField(DbHandle recordset, const std::string& column, int32_t& value) {
+    UseCurrentValue(recordset, column,
+                    [&](std::string_view text) { value = WholeNumberFromText(text); });
+}
+
+void RecordsetFree(DbHandle recordset) { Handles().Remove<Recordset>(recordset); }
+
+std::string DbEscape(DbHandle handle, std::string_view value) {
+    auto connection = Handles().Find<Connection>(handle);
+    return EscapeOn(connection ? connection->mysql : nullptr, value);
+}

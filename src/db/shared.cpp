@@ -1,0 +1,99 @@
+#include "db/shared.h"
+
+#include <atomic>
+
+#include "app/runtime/clock.h"
+
+const std::string kDbHost = DB_HOST;
+const std::string kDbUser = "marlovia";
+const std::string kDbPassword = "mzr417#&*";
+const std::string kDbName = "marlovia";
+const int kDbPort = DB_PORT;
+
+DbHandle sharedConnection = 0;
+DbHandle sharedResultSet = 0;
+
+namespace {
+
+int32_t connectionUsedBefore = 0;
+int32_t lastConnectionUse = 0;
+
+constexpr int32_t kFirstCallIdleMs = 10000000;
+constexpr int32_t kLongestIdleMs = 60000;
+constexpr int kNoPortOverride = -1;
+
+std::atomic<int> portForTests = kNoPortOverride;
+
+// Never destroyed: a worker thread may still hold it when the program ends.
+std::recursive_mutex& SharedMutex() {
+    static auto* mutex = new std::recursive_mutex;
+    return *mutex;
+}
+
+int ConnectionPort() {
+    int port = portForTests.load();
+    return port == kNoPortOverride ? kDbPort : port;
+}
+
+}  // namespace
+
+std::unique_lock<std::recursive_mutex> LockSharedDatabase() {
+    return std::unique_lock(SharedMutex());
+}
+
+DbHandle GetSharedConnection() {
+    auto lock = LockSharedDatabase();
+    int32_t idle;
+    if (connectionUsedBefore == 0) {
+        idle = kFirstCallIdleMs;
+        connectionUsedBefore = 1;
+    } else {
+        // Modulo 2^32 read as signed: the true elapsed time across the counter's wrap.
+        idle = static_cast<int32_t>(TickCountMs() - static_cast<uint32_t>(lastConnectionUse));
+    }
+    if (idle > kLongestIdleMs) {
+        DbDisconnect(sharedConnection);
+        sharedConnection = 0;
+        sharedConnection = DbConnect(kDbHost, kDbUser, kDbPassword, kDbName, ConnectionPort());
+    }
+    lastConnectionUse = static_cast<int32_t>(TickCountMs());
+    return sharedConnection;
+}
+
+int32_t RunSharedQuery(const Sql& statement) {
+    auto lock = LockSharedDatabase();
+    GetSharedConnection();
+    // A result set still held here belongs to a caller that frees it itself.
+    sharedResultSet = 0;
+    if (!DbExecute(sharedConnection, statement)) return 0;
+    sharedResultSet = DbTakeRecordset(sharedConnection);
+    return RecordsetRowCount(sharedResultSet);
+}
+
+void FreeSharedResultSet() {
+    auto lock = LockSharedDatabase();
+    FreeResultSet(sharedResultSet);
+}
+
+void FreeResultSet(DbHandle& recordset) {
+    if (recordset == 0) return;
+    RecordsetFree(recordset);
+    recordset = 0;
+}
+
+DbHandle OpenPrivateConnection() {
+    return DbConnect(kDbHost, kDbUser, kDbPassword, kDbName, ConnectionPort());
+}
+
+void ResetSharedDatabaseForTests() {
+    auto lock = LockSharedDatabase();
+    FreeResultSet(sharedResultSet);
+    DbDisconnect(sharedConnection);
+    sharedConnection = 0;
+    connectionUsedBefore = 0;
+    lastConnectionUse = 0;
+}
+
+void SetConnectionPortForTests(std::optional<int> port) {
+    portForTests = port.value_or(kNoPortOverride);
+}

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "ListView.h"
+#include "WindowOps.h"
+
+namespace {
+
+const QStringList kMemberColumns = {"卡号|80",     "姓名|100",     "手机号|120",
+                                    "充值次数|80", "实付金额|100", "充值总额|100",
+                                    "消费次数|80", "消费金额|100", "卡余额|100"};
+
+class ListViewOps : public ::testing::Test {
+  protected:
+    ListViewOps() {
+        view.setProperty("columns", kMemberColumns);  // as the form sets it
+        view.resize(950, 432);
+    }
+    void AddRows(int count) {
+        for (int i = 0; i < count; ++i) {
+            const int row = ListViewInsertRow(&view);
+            ListViewSetCell(&view, row, 0, std::to_string(1000 + row));
+        }
+    }
+    ListView view;
+};
+
+}  // namespace
+
+TEST_F(ListViewOps, ColumnsComeFromTitleAndWidth) {
+    EXPECT_EQ(ListViewColumnCount(&view), 9);
+    EXPECT_EQ(view.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("卡号"));
+    EXPECT_EQ(view.model()->headerData(8, Qt::Horizontal).toString(), QStringLiteral("卡余额"));
+    EXPECT_EQ(view.horizontalHeader()->sectionSize(2), 120);
+    EXPECT_EQ(view.property("columns").toStringList(), kMemberColumns);
+    EXPECT_TRUE(view.verticalHeader()->isHidden());
+    EXPECT_EQ(view.editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(ListViewOps, RowsAndCells) {
+    EXPECT_EQ(ListViewRowCount(&view), 0);
+    EXPECT_EQ(ListViewInsertRow(&view), 0);
+    EXPECT_EQ(ListViewInsertRow(&view), 1);
+    ListViewSetCell(&view, 1, 1, "张三");
+    ListViewSetCell(&view, 1, 8, "-20");
+    EXPECT_EQ(ListViewGetCell(&view, 1, 1), "张三");
+    EXPECT_EQ(ListViewGetCell(&view, 1, 8), "-20");
+    EXPECT_EQ(ListViewGetCell(&view, 0, 1), "");
+    EXPECT_EQ(view.model()->data(view.model()->index(1, 1)).toString(), QStringLiteral("张三"));
+
+    struct Outside {
+        int row, column;
+    };
+    for (const Outside& at : {Outside{-1, 0}, Outside{2, 0}, Outside{0, -1}, Outside{0, 9}}) {
+        ListViewSetCell(&view, at.row, at.column, "x");
+        EXPECT_EQ(ListViewGetCell(&view, at.row, at.column), "") << at.row << "," << at.column;
+    }
+    EXPECT_EQ(ListViewRowCount(&view), 2);
+
+    ListViewClear(&view);
+    EXPECT_EQ(ListViewRowCount(&view), 0);
+    EXPECT_EQ(ListViewColumnCount(&view), 9);
+    EXPECT_EQ(ListViewGetCell(&view, 1, 1), "");
+    EXPECT_EQ(ListViewInsertRow(&view), 0);
+}
+
+TEST_F(ListViewOps, SingleSelectionKeepsOneRow) {
+    AddRows(5);
+    QSignalSpy changed(&view, &ListView::currentRowChanged);
+    EXPECT_EQ(ListViewCurrentRow(&view), -1);
+
+    ListViewSelectRow(&view, 2);
+    ListViewSelectRow(&view, 4);
+    EXPECT_EQ(ListViewSelectedRows(&view), std::vector<int>{4});
+    EXPECT_EQ(ListViewCurrentRow(&view), 4);
+    EXPECT_EQ(changed.count(), 2);
+
+    ListViewSetCurrentRow(&view, 1);
+    EXPECT_EQ(ListViewCurrentRow(&view), 1);
+    EXPECT_EQ(ListViewSelectedRows(&view), std::vector<int>{1});
+    ListViewDeselectRow(&view, 1);
+    EXPECT_EQ(ListViewCurrentRow(&view), -1);
+    EXPECT_EQ(changed.count(), 4);
+
+    ListViewSelectRow(&view, 7);  // no such row
+    EXPECT_TRUE(ListViewSelectedRows(&view).empty());
+    ListViewSetCurrentRow(&view, 3);
+    ListViewSetCurrentRow(&view, -1);
+    EXPECT_EQ(ListViewCurrentRow(&view), -1);
+    EXPECT_TRUE(ListViewSelectedRows(&view).empty());
+}
+
+TEST_F(ListViewOps, ClearingDropsTheCurrentRow) {
+    AddRows(3);
+    ListViewSetCurrentRow(&view, 2);
+    QSignalSpy changed(&view, &ListView::currentRowChanged);
+    ListViewClear(&view);
+    EXPECT_EQ(ListViewCurrentRow(&view), -1);
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(ListViewOps, MultiSelectionListsRowsAscending) {
+    view.setMultiSelection(true);
+    AddRows(8);
+    for (int row : {5, 1, 3, 6}) ListViewSelectRow(&view, row);
+    ListViewDeselectRow(&view, 6);
+    EXPECT_EQ(ListViewSelectedRows(&view), (std::vector<int>{1, 3, 5}));
+    EXPECT_EQ(ListViewCurrentRow(&view), 1);
+    for (int row = 0; row < 8; ++row) ListViewDeselectRow(&view, row);
+    ListViewSelectRow(&view, 2);
+    ListViewEnsureRowVisible(&view, 2);
+    EXPECT_EQ(ListViewSelectedRows(&view), std::vector<int>{2});
+}
+
+TEST_F(ListViewOps, MultiSelectionShowsAfterTheEventLoopToo) {
+    view.setMultiSelection(true);
+    AddRows(4);
+    ListViewSelectRow(&view, 0);
+    ListViewSelectRow(&view, 3);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.selectionModel()->isRowSelected(3, QModelIndex()));
+    EXPECT_FALSE(view.selectionModel()->isRowSelected(1, QModelIndex()));
+}
+
+TEST_F(ListViewOps, RightClickSelectsAndSignals) {
+    AddRows(3);
+    view.show();
+    QSignalSpy right(&view, &ListView::rightClicked);
+    QSignalSpy deleted(&view, &ListView::deleteKeyPressed);
+    const QRect second = view.visualRect(view.model()->index(1, 1));
+    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, second.center());
+    EXPECT_EQ(right.count(), 1);
+    EXPECT_EQ(ListViewCurrentRow(&view), 1);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    EXPECT_EQ(deleted.count(), 1);
+}
+
+TEST_F(ListViewOps, TenThousandMemberRowsFillQuickly) {
+    view.show();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 10000; ++i) {
+        const int row = ListViewInsertRow(&view);
+        for (int column = 0; column < 9; ++column)
+            ListViewSetCell(&view, row, column, "单元格" + std::to_string(row * 9 + column));
+    }
+    QCoreApplication::processEvents();
+    const qint64 fillMs = timer.elapsed();
+    std::printf("[          ] 10000 rows x 9 cells filled and shown in %lld ms\n",
+                static_cast<long long>(fillMs));
+    EXPECT_EQ(ListViewRowCount(&view), 10000);
+    EXPECT_EQ(ListViewGetCell(&view, 9999, 8), "单元格89999");
+    EXPECT_LT(fillMs, 1000);
+}
+
+TEST_F(ListViewOps, ThousandsOfSelectedRowsStayCheap) {
+    view.setMultiSelection(true);
+    AddRows(10000);
+    QElapsedTimer timer;
+    timer.start();
+    for (int row = 0; row < 10000; ++row) ListViewDeselectRow(&view, row);
+    for (int row = 0; row < 10000; row += 2) {
+        ListViewSelectRow(&view, row);
+        ListViewEnsureRowVisible(&view, row);
+    }
+    const std::vector<int> selected = ListViewSelectedRows(&view);
+    const qint64 ms = timer.elapsed();
+    std::printf("[          ] 5000 of 10000 rows selected and read back in %lld ms\n",
+                static_cast<long long>(ms));
+    ASSERT_EQ(selected.size(), 5000u);
+    EXPECT_EQ(selected.back(), 9998);
+    EXPECT_LT(ms, 1000);
+}

@@ -1,0 +1,24 @@
+#include "app/runtime/clock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TickCountMs, TestsCanFixIt) {
+    SetTickCountForTests(0xFFFFFFF0u);
+    EXPECT_EQ(TickCountMs(), 0xFFFFFFF0u);
+    SetTickCountForTests(0);
+    EXPECT_EQ(TickCountMs(), 0u);
+    SetTickCountForTests(std::nullopt);
+}
+
+TEST(TickCountMs, AdvancesWhileWaiting) {
+    const uint32_t before = TickCountMs();
+    WaitMilliseconds(30);
+    // Unsigned difference: right across the wrap of the counter too.
+    const uint32_t elapsed = TickCountMs() - before;
+    EXPECT_GE(elapsed, 30u);
+    EXPECT_LT(elapsed, 5000u);
+}
+
+}  // namespace

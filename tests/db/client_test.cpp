@@ -1,0 +1,225 @@
+#include <chrono>
+#include <climits>
+
+#include "database_test.h"
+
+namespace {
+
+using ClientTest = DatabaseTest;
+
+DbHandle Connect() { return DbConnect(kDbHost, kDbUser, kDbPassword, kDbName, kDbPort); }
+
+TEST_F(ClientTest, AFailedConnectGivesZeroQuicklyAndSilently) {
+    struct Case {
+        const char* what;
+        std::string password, database;
+        int port;
+    };
+    const Case cases[] = {
+        {"no server on the port", kDbPassword, kDbName, UnusedPort()},
+        {"wrong password", "wrong", kDbName, kDbPort},
+        {"unknown database", kDbPassword, "no_such_db", kDbPort},
+    };
+    for (const Case& c : cases) {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        auto start = std::chrono::steady_clock::now();
+        DbHandle connection = DbConnect(kDbHost, kDbUser, c.password, c.database, c.port);
+        auto took = std::chrono::steady_clock::now() - start;
+        std::string printed = testing::internal::GetCapturedStdout();
+        printed += testing::internal::GetCapturedStderr();
+        EXPECT_EQ(connection, 0) << c.what;
+        EXPECT_EQ(printed, "") << c.what;
+        EXPECT_LT(took, std::chrono::seconds(2)) << c.what;
+    }
+}
+
+TEST_F(ClientTest, ZeroUnknownAndReleasedHandlesDoNothing) {
+    DbHandle closed = Connect();
+    ASSERT_NE(closed, 0);
+    ASSERT_TRUE(DbExecute(closed, Sql("SELECT 1 AS v")));
+    DbHandle freed = DbTakeRecordset(closed);
+    RecordsetFree(freed);
+    DbClose(closed);
+
+    for (DbHandle handle : {0, 987654, -1, closed, freed}) {
+        SCOPED_TRACE(handle);
+        EXPECT_FALSE(DbExecute(handle, Sql("SELECT 1 AS v")));
+        EXPECT_EQ(DbTakeRecordset(handle), 0);
+        EXPECT_EQ(RecordsetRowCount(handle), 0);
+        RecordsetSeekRow(handle, 0);
+        std::string text = "old";
+        int32_t number = 7;
+        RecordsetReadField(handle, "v", text);
+        RecordsetReadField(handle, "v", number);
+        EXPECT_EQ(text, "");
+        EXPECT_EQ(number, 0);
+        EXPECT_EQ(DbEscape(handle, "it's \\"), "it\\'s \\\\");
+        RecordsetFree(handle);
+        DbClose(handle);
+        DbDisconnect(handle);
+    }
+}
+
+TEST_F(ClientTest, AConnectionHandleIsNoResultSet) {
+    DbHandle connection = Connect();
+    ASSERT_NE(connection, 0);
+    EXPECT_EQ(RecordsetRowCount(connection), 0);
+    RecordsetFree(connection);
+    EXPECT_EQ(FirstValue(connection, "SELECT 'still open' AS v"), "still open");
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, StatementsReportWhetherTheServerRanThem) {
+    DbHandle connection = Connect();
+    ASSERT_NE(connection, 0);
+    EXPECT_FALSE(DbExecute(connection, Sql("SELECT * FROM no_such_table")));
+    EXPECT_EQ(DbTakeRecordset(connection), 0);
+    EXPECT_FALSE(DbExecute(connection, Sql("SELEKT 1")));
+
+    EXPECT_TRUE(DbExecute(connection, Sql("INSERT INTO xmlist (xm_name) VALUES ('x')")));
+    EXPECT_EQ(DbTakeRecordset(connection), 0) << "an insert gives no result set";
+
+    // A result that nobody takes does not block the next statement.
+    EXPECT_TRUE(DbExecute(connection, Sql("SELECT * FROM xmlist")));
+    EXPECT_EQ(FirstValue(connection, "SELECT 'next' AS v"), "next");
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, TheFirstRowIsCurrentAndARowOutOfRangeLeavesNone) {
+    DbHandle connection = Connect();
+    ASSERT_TRUE(DbExecute(connection, Sql("SELECT 'a' AS v UNION ALL SELECT 'b'")));
+    DbHandle rows = DbTakeRecordset(connection);
+    EXPECT_EQ(RecordsetRowCount(rows), 2);
+    std::string value;
+    RecordsetReadField(rows, "v", value);
+    EXPECT_EQ(value, "a");
+    RecordsetSeekRow(rows, 1);
+    RecordsetReadField(rows, "V", value);
+    EXPECT_EQ(value, "b") << "column names match in any case, as in SQL";
+    for (int64_t outside : {int64_t{2}, int64_t{-1}, INT64_MAX}) {
+        RecordsetSeekRow(rows, outside);
+        RecordsetReadField(rows, "v", value);
+        EXPECT_EQ(value, "") << outside;
+    }
+    RecordsetFree(rows);
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, NullAndUnknownColumnsReadAsEmptyOrZero) {
+    DbHandle connection = Connect();
+    ASSERT_TRUE(DbExecute(connection, Sql("SELECT NULL AS v, SUM(xm_money) AS total FROM xmlist")));
+    DbHandle rows = DbTakeRecordset(connection);
+    std::string text = "old";
+    int32_t number = 7;
+    RecordsetReadField(rows, "v", text);
+    RecordsetReadField(rows, "total", number);
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(number, 0) << "the sum over no rows is NULL";
+    RecordsetReadField(rows, "no_such_column", text);
+    EXPECT_EQ(text, "");
+    RecordsetFree(rows);
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, ASumWithAFractionReadsCutTowardZero) {
+    database.Run("INSERT INTO xmlist (xm_name, xm_money) VALUES ('a', '99.5'), ('b', '-0.7')");
+    DbHandle connection = Connect();
+    ASSERT_TRUE(DbExecute(connection, Sql("SELECT SUM(xm_money) AS total FROM xmlist")));
+    DbHandle rows = DbTakeRecordset(connection);
+    std::string text;
+    int32_t number = 0;
+    RecordsetReadField(rows, "total", text);
+    RecordsetReadField(rows, "total", number);
+    EXPECT_EQ(text.substr(0, 4), "98.8");
+    EXPECT_EQ(number, 98);
+    RecordsetFree(rows);
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, TextsReadAsWholeNumbers) {
+    struct Case {
+        const char* text;
+        int32_t number;
+    };
+    const Case cases[] = {
+        {"98.8", 98},
+        {"-0.7", 0},
+        {"-5.9", -5},
+        {"123.99999999999999999", 123},
+        {"007", 7},
+        {"+4", 4},
+        {" 12", 12},
+        {"12 元", 12},
+        {"2147483647", INT32_MAX},
+        {"2147483648", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"-99999999999.5", INT32_MIN},
+        {"1.5e3", 1500},
+        {"2.5E-1", 0},
+        {"1e20", INT32_MAX},
+        {"-1e400", INT32_MIN},
+        {".5", 0},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {"e5", 0},
+    };
+    DbHandle connection = Connect();
+    ASSERT_NE(connection, 0);
+    for (const Case& c : cases) {
+        ASSERT_TRUE(DbExecute(connection, Sql("SELECT '").text(c.text).literal("' AS v")));
+        DbHandle rows = DbTakeRecordset(connection);
+        int32_t number = -42;
+        RecordsetReadField(rows, "v", number);
+        EXPECT_EQ(number, c.number) << '"' << c.text << '"';
+        RecordsetFree(rows);
+    }
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, HostileValuesAreStoredExactlyAndHostileIdsAreNeverSent) {
+    database.Run("INSERT INTO userlist (user_id, user_name) VALUES (1, 'a'), (2, 'b')");
+    const std::string name = "O'Brien \\ \"x\" \\'; DELETE FROM userlist; -- ";
+    DbHandle connection = Connect();
+    ASSERT_NE(connection, 0);
+
+    EXPECT_TRUE(DbExecute(connection, Sql("INSERT INTO userlist (user_id, user_name) VALUES ('")
+                                          .texts({"3", name})
+                                          .literal("')")));
+    EXPECT_EQ(database.Rows("SELECT user_name FROM userlist WHERE user_id = 3"),
+              (std::vector<std::vector<std::string>>{{name}}));
+    EXPECT_EQ(FirstValue(connection, "SELECT user_name AS v FROM userlist WHERE user_id = 3"),
+              name);
+
+    EXPECT_FALSE(DbExecute(
+        connection, Sql("DELETE FROM `marlovia`.`userlist` WHERE `user_id` = ").id("1 OR 1=1")));
+    EXPECT_EQ(database.CountRows("userlist"), 3);
+    EXPECT_EQ(FirstValue(connection, "SELECT COUNT(*) AS v FROM userlist"), "3")
+        << "the connection works on after a statement that was not sent";
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, ChineseTextIsStoredAsGbkAndReadBackAsUtf8) {
+    DbHandle connection = Connect();
+    ASSERT_TRUE(DbExecute(connection, Sql("INSERT INTO userlist (user_id, user_name, user_notes) "
+                                          "VALUES ('")
+                                          .texts({"1", "张三", "真"})
+                                          .literal("')")));
+    EXPECT_EQ(database.Rows("SELECT HEX(user_name), HEX(user_notes) FROM userlist"),
+              (std::vector<std::vector<std::string>>{{"D5C5C8FD", "D5E6"}}));
+    EXPECT_EQ(FirstValue(connection, "SELECT user_name AS v FROM userlist"), "张三");
+    EXPECT_EQ(FirstValue(connection, "SELECT user_notes AS v FROM userlist"), "真");
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, TextThatGbkCannotHoldIsRefusedNotMangled) {
+    DbHandle connection = Connect();
+    EXPECT_FALSE(DbExecute(connection, Sql("INSERT INTO userlist (user_id, user_name) VALUES ('")
+                                           .texts({"1", "张三😀"})
+                                           .literal("')")));
+    EXPECT_EQ(database.CountRows("userlist"), 0);
+    DbClose(connection);
+}
+
+}  // namespace

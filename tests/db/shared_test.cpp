@@ -1,0 +1,141 @@
+#include <atomic>
+#include <thread>
+
+#include "database_test.h"
+#include "db/records.h"
+
+namespace {
+
+using SharedConnectionTest = DatabaseTest;
+
+DbHandle CallAt(uint32_t tick) {
+    SetTickCountForTests(tick);
+    return GetSharedConnection();
+}
+
+// The server's own id of the shared connection, read without calling the keeper.
+std::string ServerSideId() { return FirstValue(sharedConnection, "SELECT CONNECTION_ID() AS v"); }
+
+TEST_F(SharedConnectionTest, TheFirstCallConnectsWhateverTheTickCount) {
+    for (uint32_t tick : {0u, 60000u, 0xFFFFFFFFu}) {
+        ResetSharedDatabaseForTests();
+        DbHandle connection = CallAt(tick);
+        EXPECT_NE(connection, 0) << tick;
+        EXPECT_EQ(connection, sharedConnection);
+        EXPECT_NE(ServerSideId(), "<failed>");
+    }
+}
+
+TEST_F(SharedConnectionTest, ReconnectsOnlyAfterMoreThan60000MsSinceThePreviousCall) {
+    struct Case {
+        const char* what;
+        uint32_t first, second;
+        bool reconnects;
+    };
+    const uint32_t nearWrap = 0xFFFFFFFFu - 9999;  // 10000 ms before the counter wraps
+    const Case cases[] = {
+        {"exactly 60000 later", 5, 60005, false},
+        {"60001 later", 5, 60006, true},
+        {"across the wrap, 60000 later", nearWrap, 50000, false},
+        {"across the wrap, 60001 later", nearWrap, 50001, true},
+        {"clock went back", 100000, 50000, false},
+    };
+    for (const Case& c : cases) {
+        ResetSharedDatabaseForTests();
+        ASSERT_NE(CallAt(c.first), 0) << c.what;
+        std::string before = ServerSideId();
+        ASSERT_NE(CallAt(c.second), 0) << c.what;
+        EXPECT_EQ(ServerSideId() != before, c.reconnects) << c.what;
+    }
+}
+
+TEST_F(SharedConnectionTest, FrequentCallsNeverReconnectEvenWhenEveryStatementFails) {
+    uint32_t tick = 1000;
+    ASSERT_NE(CallAt(tick), 0);
+    std::string first = ServerSideId();
+    for (int i = 0; i < 5; ++i) {
+        SetTickCountForTests(tick += 59999);
+        EXPECT_EQ(RunSharedQuery(Sql("SELECT * FROM no_such_table")), 0);
+    }
+    EXPECT_EQ(ServerSideId(), first);
+}
+
+TEST_F(SharedConnectionTest, AFailedFirstConnectIsRetriedOnlyAfterMoreThan60000Ms) {
+    SetConnectionPortForTests(UnusedPort());
+    EXPECT_EQ(CallAt(1000), 0);
+    EXPECT_EQ(RunSharedQuery(Sql("SELECT 1")), 0) << "statements on handle 0 fail";
+    EXPECT_EQ(sharedResultSet, 0);
+
+    SetConnectionPortForTests(std::nullopt);  // the server is back
+    EXPECT_EQ(CallAt(61000), 0) << "60000 ms after the previous call: no retry";
+    EXPECT_EQ(CallAt(91000), 0) << "measured from the previous call, not the connect";
+    EXPECT_NE(CallAt(151001), 0);
+}
+
+TEST_F(SharedConnectionTest, ARejectedStatementLeavesNoResultSet) {
+    EXPECT_EQ(RunSharedQuery(Sql("SELECT * FROM no_such_table")), 0);
+    EXPECT_EQ(sharedResultSet, 0);
+    FreeSharedResultSet();
+    EXPECT_EQ(sharedResultSet, 0);
+
+    // An empty result, by contrast, holds a result set until it is released.
+    EXPECT_EQ(RunSharedQuery(Sql("SELECT * FROM xmlist")), 0);
+    EXPECT_NE(sharedResultSet, 0);
+    FreeSharedResultSet();
+    EXPECT_EQ(sharedResultSet, 0);
+}
+
+TEST_F(SharedConnectionTest, PrivateConnectionsAreSeparateAndFollowThePortForTests) {
+    ASSERT_NE(GetSharedConnection(), 0);
+    DbHandle own = OpenPrivateConnection();
+    ASSERT_NE(own, 0);
+    EXPECT_NE(FirstValue(own, "SELECT CONNECTION_ID() AS v"), ServerSideId());
+    DbClose(own);
+
+    SetConnectionPortForTests(UnusedPort());
+    EXPECT_EQ(OpenPrivateConnection(), 0);
+}
+
+// Each thread runs its own query and reads its rows under the lock; without it, one
+// thread's statement would replace the other's rows between query and read.
+TEST_F(SharedConnectionTest, TheLockKeepsEachQueryAndItsReadingTogether) {
+    database.Run(
+        "INSERT INTO userlist (user_id, user_name) SELECT seq, CONCAT('member', seq) "
+        "FROM seq_1_to_20");
+    database.Run(
+        "INSERT INTO xmlist (xm_name, xm_money) SELECT CONCAT('item', seq), seq FROM seq_1_to_7");
+    std::atomic<int> wrongReads = 0;
+    auto members = [&] {
+        for (int i = 0; i < 200; ++i) {
+            auto lock = LockSharedDatabase();
+            int n = RunSharedQuery(Sql("SELECT * FROM `marlovia`.`userlist`"));
+            if (n != 20) ++wrongReads;
+            MemberRecord record;
+            for (int row = 1; row <= n; ++row) {
+                ReadMemberRow(record, row);
+                if (record.user_name != "member" + record.user_id) ++wrongReads;
+            }
+            FreeSharedResultSet();
+        }
+    };
+    auto items = [&] {
+        for (int i = 0; i < 200; ++i) {
+            auto lock = LockSharedDatabase();
+            int n = RunSharedQuery(Sql("SELECT * FROM `marlovia`.`xmlist`"));
+            if (n != 7) ++wrongReads;
+            ServiceItemRecord record;
+            for (int row = 1; row <= n; ++row) {
+                ReadServiceItemRow(record, row);
+                if (record.xm_name != "item" + record.xm_money) ++wrongReads;
+            }
+            FreeSharedResultSet();
+        }
+    };
+    std::thread first(members), second(items);
+    first.join();
+    second.join();
+    EXPECT_EQ(wrongReads, 0);
+    EXPECT_EQ(sharedResultSet, 0);
+}
+
+}  // namespace

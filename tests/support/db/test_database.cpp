@@ -1,0 +1,90 @@
+#include "test_database.h"
+
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <mysql.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "db/shared.h"
+
+TestDatabase::TestDatabase() { Connect(); }
+
+void TestDatabase::Connect() {
+    mysql_ = mysql_init(nullptr);
+    ASSERT_NE(mysql_, nullptr);
+    unsigned int timeout = 3;
+    mysql_options(mysql_, MYSQL_OPT_CONNECT_TIMEOUT, &timeout);
+    mysql_options(mysql_, MYSQL_SET_CHARSET_NAME, "utf8mb4");
+    ASSERT_NE(mysql_real_connect(mysql_, kDbHost.c_str(), kDbUser.c_str(), kDbPassword.c_str(),
+                                 kDbName.c_str(), static_cast<unsigned int>(kDbPort), nullptr,
+                                 CLIENT_MULTI_STATEMENTS),
+              nullptr)
+        << "no database server on " << kDbHost << ":" << kDbPort << ": " << mysql_error(mysql_);
+}
+
+TestDatabase::~TestDatabase() { mysql_close(mysql_); }
+
+void TestDatabase::Run(const std::string& sql) {
+    ASSERT_EQ(mysql_real_query(mysql_, sql.data(), sql.size()), 0)
+        << mysql_error(mysql_) << "\n  in: " << sql;
+    int more = 0;
+    do {
+        mysql_free_result(mysql_store_result(mysql_));
+        ASSERT_EQ(mysql_errno(mysql_), 0u) << mysql_error(mysql_) << "\n  in: " << sql;
+        more = mysql_next_result(mysql_);
+        ASSERT_LE(more, 0) << mysql_error(mysql_) << "\n  in: " << sql;
+    } while (more == 0);
+}
+
+std::vector<std::vector<std::string>> TestDatabase::Rows(const std::string& sql) {
+    std::vector<std::vector<std::string>> rows;
+    EXPECT_EQ(mysql_real_query(mysql_, sql.data(), sql.size()), 0)
+        << mysql_error(mysql_) << "\n  in: " << sql;
+    MYSQL_RES* result = mysql_store_result(mysql_);
+    EXPECT_NE(result, nullptr) << "no rows from: " << sql;
+    if (result == nullptr) return rows;
+    unsigned int columns = mysql_num_fields(result);
+    while (MYSQL_ROW row = mysql_fetch_row(result)) {
+        unsigned long* lengths = mysql_fetch_lengths(result);
+        auto& cells = rows.emplace_back();
+        for (unsigned int i = 0; i < columns; ++i)
+            cells.emplace_back(row[i] != nullptr ? std::string(row[i], lengths[i]) : "");
+    }
+    mysql_free_result(result);
+    return rows;
+}
+
+int TestDatabase::CountRows(const std::string& table) {
+    auto rows = Rows("SELECT COUNT(*) FROM " + table);
+    return rows.empty() ? -1 : std::stoi(rows[0][0]);
+}
+
+void TestDatabase::EmptyTables(bool firstRunRows) {
+    ASSERT_NO_FATAL_FAILURE(
+        Run("TRUNCATE bosslist; TRUNCATE userlist; TRUNCATE paylist; TRUNCATE costlist; "
+            "TRUNCATE xmlist"));
+    if (!firstRunRows) return;
+    std::ifstream file(FIRST_RUN_SQL);
+    ASSERT_TRUE(file) << "cannot read " << FIRST_RUN_SQL;
+    std::stringstream text;
+    text << file.rdbuf();
+    Run(text.str());
+}
+
+int UnusedPort() {
+    int probe = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    // Port 0 lets the system choose one that is free; closing it leaves nobody there.
+    bind(probe, reinterpret_cast<sockaddr*>(&address), size);
+    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size);
+    close(probe);
+    return ntohs(address.sin_port);
+}

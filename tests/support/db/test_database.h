@@ -1,0 +1,43 @@
+#pragma once
+// The team's database fixture: a connection of its own, over the raw client library and
+// independent of the code under test, to the server the program is compiled for (the
+// port override for tests does not apply to it). Texts go in and come out as UTF-8.
+//
+// Every test of a program that uses it shares one server: discover such tests with
+//   gtest_discover_tests(target PROPERTIES RESOURCE_LOCK database)
+// so that ctest never runs two of them at once.
+//
+// Run and EmptyTables fail with ASSERT: that ends the helper, not the test; wrap a call in
+// ASSERT_NO_FATAL_FAILURE where the test must stop. Rows and CountRows record a failure
+// and return what they have (CountRows: -1).
+
+#include <string>
+#include <vector>
+
+struct st_mysql;
+
+class TestDatabase {
+  public:
+    TestDatabase();  // connects; a failed connect is a test failure
+    ~TestDatabase();
+    TestDatabase(const TestDatabase&) = delete;
+    TestDatabase& operator=(const TestDatabase&) = delete;
+
+    // Runs one or more statements separated by ";", throwing away any rows.
+    void Run(const std::string& sql);
+    // Every row of a SELECT, each cell as text; NULL gives "".
+    std::vector<std::vector<std::string>> Rows(const std::string& sql);
+    // The number of rows of a table.
+    int CountRows(const std::string& table);
+    // Empties the five tables (ids start again at 1); with firstRunRows, puts back the
+    // rows of sql/first-run.sql: the operator "Chief" (password "chief123") and five items.
+    void EmptyTables(bool firstRunRows = false);
+
+  private:
+    void Connect();
+
+    st_mysql* mysql_ = nullptr;
+};
+
+// A TCP port on 127.0.0.1 where nothing listens right now.
+int UnusedPort();
