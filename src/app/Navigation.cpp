@@ -2,13 +2,15 @@
 
 #include "app/form/MainWindow.h"
 #include "login/SignedInOperator.h"
+#include "members/MemberList.h"
 
 namespace {
 
 // Each button shows its page once an operator is signed in; before that it does nothing.
-void Navigate(int page) {
-    if (loggedIn == 0) return;
+bool Navigate(int page) {
+    if (loggedIn == 0) return false;
     TheMainWindow().ui.选择夹1->setCurrentIndex(page);
+    return true;
 }
 
 }  // namespace
@@ -20,7 +22,9 @@ void OnPageChanged() {
 void ConnectNavigation(MainWindow& window) {
     auto& ui = window.ui;
     QObject::connect(ui.选择夹1, &QTabWidget::currentChanged, &window, [] { OnPageChanged(); });
-    QObject::connect(ui.按钮_会员管理, &QAbstractButton::clicked, &window, [] { Navigate(0); });
+    QObject::connect(ui.按钮_会员管理, &QAbstractButton::clicked, &window, [] {
+        if (Navigate(0)) OnMemberNavigation();
+    });
     QObject::connect(ui.按钮_会员充值, &QAbstractButton::clicked, &window, [] { Navigate(1); });
     QObject::connect(ui.按钮_会员消费, &QAbstractButton::clicked, &window, [] { Navigate(2); });
     QObject::connect(ui.按钮_系统设置, &QAbstractButton::clicked, &window, [] { Navigate(3); });

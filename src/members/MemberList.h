@@ -1,0 +1,17 @@
+#pragma once
+// The member list of page 0, its totals pass and the spare list.
+
+#include <cstdint>
+
+class ListView;
+class MainWindow;
+
+// Click of 按钮_会员管理 (after the navigation guard has shown page 0).
+void OnMemberNavigation();
+void LoadMemberList(ListView* visible, ListView* spare);
+void ComputedColumnsThreadEntry(int32_t parameter);
+void FillMemberComputedColumns();
+void MirrorMemberRows(bool selectedOnly);
+void ResetMemberSearch();
+
+void ConnectMemberList(MainWindow& window);

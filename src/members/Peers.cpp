@@ -1,0 +1,6 @@
+#include "members/Peers.h"
+
+MemberPeers& Peers() {
+    static MemberPeers peers;
+    return peers;
+}

@@ -1,0 +1,4 @@
+// Placeholder until the handlers are built.
+#include "members/SelectedMemberRefresh.h"
+
+void RefreshSelectedMemberTotals() {}

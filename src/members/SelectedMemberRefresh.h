@@ -1,0 +1,3 @@
+#pragma once
+// Recomputes the selected member row's totals and balance from the database.
+void RefreshSelectedMemberTotals();
