@@ -74,6 +74,8 @@ void PictureButton::leaveEvent(QEvent* event) {
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // A picture is opaque: what lies under the button (the page tabs) stays covered.
+    painter.fillRect(rect(), Qt::white);
     const PictureLook* look = FindLook(picture_);
     const QColor iconColor = look ? look->iconColor : captionColor_;
     QColor textColor = (look && look->tintedCaption) ? iconColor : captionColor_;
