@@ -1,8 +1,64 @@
-// Placeholder until the handlers are built.
 #include "consumption/Checkout.h"
 
-#include "db/records.h"
+#include "app/controls/TextButton.h"
+#include "app/controls/WindowOps.h"
+#include "app/form/MainWindow.h"
+#include "app/runtime/texts.h"
+#include "consumption/CheckoutRecord.h"
+#include "db/shared.h"
+#include "members/MemberList.h"
+#include "members/SelectedMemberRefresh.h"
 
-void CheckoutBill() {}
-bool InsertConsumptionRecord(ConsumptionRecord&) { return false; }
-void ConnectCheckout(MainWindow&) {}
+namespace {
+
+void ShowCheckoutBalloon(const std::string& text) {
+    ShowBalloonTip(TheMainWindow().ui.气球提示框1, MouseScreenX(), MouseScreenY(), text, -1);
+}
+
+// The refresh resets the panel only when it reaches it (a selected row with a card
+// number); a bill left standing would be charged a second time by the next press.
+void ClearSettledBill() {
+    auto& ui = TheMainWindow().ui;
+    if (TextOf(ui.编辑框_快速消费_消费总金额).empty()) return;
+    ListBoxClear(ui.列表框_快速消费_结账清单);
+    SetText(ui.编辑框_快速消费_消费总金额, "");
+    SetText(ui.编辑框_快速消费_消费后余额, "");
+    SetText(ui.编辑框_快速消费_消费项目数, "");
+}
+
+}  // namespace
+
+void CheckoutBill() {
+    auto& ui = TheMainWindow().ui;
+    if (ToInteger(TextOf(ui.编辑框_快速消费_消费总金额)) == 0) return;
+    GetSharedConnection();
+    ConsumptionRecord record = ConsumptionRecordFromPanel();
+    if (!InsertConsumptionRecord(record)) {
+        ShowCheckoutBalloon("操作失败，请检查网络及数据库");
+        return;
+    }
+    SetText(ui.编辑框_快速消费_备注, "");
+    ShowCheckoutBalloon("操作成功");
+    RefreshSelectedMemberTotals();
+    MirrorMemberRows(true);
+    ClearSettledBill();
+}
+
+bool InsertConsumptionRecord(ConsumptionRecord& record) {
+    record.cost_del = kLiveFlag;
+    Sql statement(
+        "INSERT INTO `costlist`(`cost_notes`,`cost_money`,`cost_del`,`cost_date`,`xm_id`,"
+        "`xm_name`,`xm_money`,`user_id`,`user_name`,`boss_id`,`boss_name`) VALUES ('");
+    statement
+        .texts({record.cost_notes, record.cost_money, record.cost_del, record.cost_date,
+                record.xm_id, record.xm_name, record.xm_money, record.user_id, record.user_name,
+                record.boss_id, record.boss_name})
+        .literal("')");
+    auto lock = LockSharedDatabase();
+    return DbExecute(sharedConnection, statement);
+}
+
+void ConnectCheckout(MainWindow& window) {
+    QObject::connect(window.ui.按钮_快速消费_确定结账, &TextButton::leftButtonDown, &window,
+                     [] { CheckoutBill(); });
+}

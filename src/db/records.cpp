@@ -86,3 +86,5 @@ void ReadOperatorRow(OperatorRecord& record, int n) {
                 {"boss_name", &R::boss_name},
                 {"boss_key", &R::boss_key}});
 }
+
+const std::string kLiveFlag = "0";

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The delete flag of a live row, as new rows store it.
+extern const std::string kLiveFlag;
+
 struct MemberRecord {
     std::string user_id, user_del, user_name, user_tel, user_key, user_add, user_wxid, user_notes;
 };

@@ -1,6 +1,34 @@
-// Placeholder until the handlers are built.
 #include "members/CurrentMemberStrip.h"
 
-void OnCurrentMemberTimerTick() {}
-void OnMemberRowChanged() {}
-void ConnectCurrentMemberStrip(MainWindow&) {}
+#include "app/controls/ListView.h"
+#include "app/controls/WindowOps.h"
+#include "app/form/MainWindow.h"
+#include "app/runtime/texts.h"
+#include "members/Peers.h"
+
+void OnCurrentMemberTimerTick() {
+    auto& ui = TheMainWindow().ui;
+    ListView* list = ui.超级列表框_会员管理_会员列表;
+    const int row = ListViewCurrentRow(list);
+    if (row == -1) {
+        ui.外形框_当前用户->hide();
+        return;
+    }
+    ui.外形框_当前用户->show();
+    SetText(ui.编辑框_全局_姓名, ListViewGetCell(list, row, 1));
+    SetText(ui.编辑框_全局_卡号, ListViewGetCell(list, row, 0));
+    SetText(ui.编辑框_全局_余额, NumberToText(ToInteger(ListViewGetCell(list, row, 8))));
+}
+
+// Each opener hides the other panel first, so at most one of the two acts.
+void OnMemberRowChanged() {
+    auto& ui = TheMainWindow().ui;
+    if (!ui.外形框_快速消费->isHidden()) Peers().openQuickConsumePanel();
+    if (!ui.外形框_新增会员->isHidden()) Peers().openRechargePanel();
+}
+
+void ConnectCurrentMemberStrip(MainWindow& window) {
+    QObject::connect(window.时钟1, &QTimer::timeout, &window, [] { OnCurrentMemberTimerTick(); });
+    QObject::connect(window.ui.超级列表框_会员管理_会员列表, &ListView::currentRowChanged, &window,
+                     [] { OnMemberRowChanged(); });
+}

@@ -11,6 +11,9 @@ void OnMemberNavigation();
 void LoadMemberList(ListView* visible, ListView* spare);
 void ComputedColumnsThreadEntry(int32_t parameter);
 void FillMemberComputedColumns();
+// The two sweeps of the totals pass, each on a private connection of its own.
+void FillRechargeColumns();
+void FillConsumptionColumns();
 void MirrorMemberRows(bool selectedOnly);
 void ResetMemberSearch();
 

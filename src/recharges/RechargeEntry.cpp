@@ -1,10 +1,79 @@
-// Placeholder until the handlers are built.
 #include "recharges/RechargeEntry.h"
 
-void OpenRechargePanel() {}
-void UpdateRechargePreview() {}
-void SaveDefaultPaymentMethod() {}
-void RechargeExistingMember() {}
-RechargeRecord RechargeRecordFromPanel() { return {}; }
-bool InsertRechargeRecord(RechargeRecord&) { return false; }
-void ConnectRechargeEntry(MainWindow&) {}
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "app/controls/WindowOps.h"
+#include "app/form/MainWindow.h"
+#include "app/runtime/inifile.h"
+#include "app/runtime/texts.h"
+#include "common/Notices.h"
+#include "db/shared.h"
+#include "login/ConfigFile.h"
+#include "members/MemberList.h"
+#include "members/MemberPanelSteps.h"
+#include "members/SelectedMemberRefresh.h"
+
+void OpenRechargePanel() {
+    auto& ui = TheMainWindow().ui;
+    ui.外形框_快速消费->hide();
+    ListView* list = ui.超级列表框_会员管理_会员列表;
+    const int row = ListViewCurrentRow(list);
+    if (row == -1) return;
+    const std::string cardNumber = ListViewGetCell(list, row, 0);
+    const std::string name = ListViewGetCell(list, row, 1);
+    if (cardNumber.empty()) return;
+    ShowMemberPanelUnder(ui.按钮_充值);
+    SetText(ui.编辑框_新增会员_充值金额, "");
+    SetText(ui.编辑框_新增会员_充值赠送, "");
+    SetText(ui.组合框_充值管理_充值方式,
+            IniRead(ConfigFilePath(), kRechargeSection, kPaymentMethodKey));
+    SetUnitProperty(ui.日期框_充值管理_自定义时间, UnitProperty::DateValue, CurrentDateTime());
+    SetText(ui.编辑框_新增会员_卡号, cardNumber);
+    SetText(ui.编辑框_新增会员_姓名, name);
+    SetText(ui.编辑框_新增会员_手机号, ListViewGetCell(list, row, 2));
+    SetMemberPanelCreateMode(false);
+    SetInputFocus(ui.编辑框_新增会员_充值金额);
+}
+
+void UpdateRechargePreview() {
+    auto& ui = TheMainWindow().ui;
+    const double amount = ToInteger(TextOf(ui.编辑框_新增会员_充值金额));
+    const double bonus = ToInteger(TextOf(ui.编辑框_新增会员_充值赠送));
+    SetText(ui.标签_充值信息提示, "充值后可用余额:" + NumberToText(amount + bonus) + "元");
+}
+
+void SaveDefaultPaymentMethod() {
+    IniWrite(ConfigFilePath(), kRechargeSection, kPaymentMethodKey,
+             TextOf(TheMainWindow().ui.组合框_充值管理_充值方式));
+}
+
+void RechargeExistingMember() {
+    auto& ui = TheMainWindow().ui;
+    RechargeRecord record = RechargeRecordFromPanel();
+    GetSharedConnection();
+    if (!InsertRechargeRecord(record)) {
+        ShowNotice(kRechargeErrorText);
+        SetInputFocus(ui.编辑框_新增会员_充值金额);
+        return;
+    }
+    ShowNotice("充值成功");
+    SetText(ui.编辑框_新增会员_充值金额, "");
+    SetText(ui.编辑框_新增会员_充值赠送, "");
+    SetText(ui.标签_充值信息提示, "");
+    ui.外形框_新增会员->hide();
+    RefreshSelectedMemberTotals();
+    MirrorMemberRows(true);
+}
+
+// Program writes to the amount boxes update the preview too, so that it never shows a sum
+// of texts no longer there. The payment method is saved when the operator picks one (mouse,
+// keys or wheel); the openings' presets only put back what is saved.
+void ConnectRechargeEntry(MainWindow& window) {
+    auto& ui = window.ui;
+    QObject::connect(ui.按钮_充值, &QAbstractButton::clicked, &window, [] { OpenRechargePanel(); });
+    for (QLineEdit* box : {ui.编辑框_新增会员_充值金额, ui.编辑框_新增会员_充值赠送})
+        QObject::connect(box, &QLineEdit::textChanged, &window, [] { UpdateRechargePreview(); });
+    QObject::connect(ui.组合框_充值管理_充值方式, &QComboBox::activated, &window,
+                     [] { SaveDefaultPaymentMethod(); });
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The computed cells of a member row (3 to 8), written only on the window's thread and
+// only through here: a value goes into a row that still shows the card number it was
+// computed for, and never over a value computed later for the same card number.
+
+#include <cstdint>
+#include <string>
+
+class ListView;
+
+struct RechargeTotals {
+    int32_t count = 0, paidSum = 0, totalSum = 0;
+};
+
+struct ConsumptionTotals {
+    int32_t count = 0, moneySum = 0;
+};
+
+// Taken when a computation starts, on any thread; a later start gets a larger stamp.
+uint64_t TakeTotalsStamp();
+
+// Cells 3 to 5. False when the row no longer shows the card number, or when a
+// computation that started later has already written them for that card number.
+bool WriteRechargeTotals(ListView* list, int row, const std::string& cardNumber, uint64_t stamp,
+                         const RechargeTotals& totals);
+// Cells 6 and 7, then the balance in cell 8: cell 5 minus cell 7. Cells 3 to 5 are first
+// brought up to the newest recharge totals computed for the card number (when there are
+// any), so the balance takes the recharge total of that same card number. False as above.
+bool WriteConsumptionTotals(ListView* list, int row, const std::string& cardNumber, uint64_t stamp,
+                            const ConsumptionTotals& totals);
+
+// The text of a count or sum cell: empty for 0.
+std::string TotalsCellText(int32_t value);

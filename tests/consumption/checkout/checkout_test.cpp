@@ -1,0 +1,220 @@
+// Checking out the quick-consume bill: the stored record by the number of bill lines, the
+// balloons, the refresh, the failures, and no second charge for one bill.
+#include <QListWidget>
+#include <QTest>
+
+#include "SignedInWindow.h"
+#include "app/controls/ListView.h"
+#include "app/controls/WindowOps.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+class CheckoutTest : public SignedInWindow {
+  protected:
+    void SetUp() override {
+        SignedInWindow::SetUp();
+        db.Run(
+            "INSERT INTO userlist (user_id, user_name, user_tel) VALUES "
+            "(126, '张三', '139'), (0, '零号', ''), (127, 'O''Brien \\\\', '')");
+        db.Run(
+            "INSERT INTO paylist (pay_time, pay_money, pay_give, pay_total, pay_del, user_id) "
+            "VALUES ('2024-01-01 10:00:00', '400', '100', '500', 0, 126), "
+            "('2024-01-01 10:00:00', '300', '', '300', 0, 0), "
+            "('2024-01-01 10:00:00', '300', '', '300', 0, 127)");
+        ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    }
+
+    void OpenBillFor(const std::string& card) {
+        SelectCard(card);
+        Click(ui().按钮_消费);
+        ASSERT_FALSE(ui().外形框_快速消费->isHidden());
+    }
+
+    // A double click on the service item with this name.
+    void Add(const std::string& name) {
+        QListWidget* items = ui().列表框_快速消费_消费项目清单;
+        for (int i = 0; i < items->count(); ++i) {
+            if (ListBoxItemText(items, i).rfind(name + "[", 0) != 0) continue;
+            const QPoint at = items->visualItemRect(items->item(i)).center();
+            // The first click of a double click comes as a click of its own.
+            QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(items->viewport(), Qt::LeftButton, {}, at);
+            return;
+        }
+        ADD_FAILURE() << "no item " << name;
+    }
+
+    void CheckOut() { Click(ui().按钮_快速消费_确定结账); }
+
+    std::string Total() { return TextOf(ui().编辑框_快速消费_消费总金额); }
+
+    std::vector<std::string> Bill() {
+        return {Total(), TextOf(ui().编辑框_快速消费_消费项目数),
+                TextOf(ui().编辑框_快速消费_消费后余额),
+                std::to_string(ListBoxItemCount(ui().列表框_快速消费_结账清单))};
+    }
+
+    Rows Records() {
+        return db.Rows(
+            "SELECT cost_notes, cost_money, cost_del, cost_date, xm_id, xm_name, xm_money, "
+            "user_id, user_name, boss_id, boss_name FROM costlist ORDER BY cost_id");
+    }
+};
+
+TEST_F(CheckoutTest, AOneLineBillNamesItsItem) {
+    SetCurrentDateTimeForTests(At(2024, 3, 5, 14, 5, 7));
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    Add("足疗");
+    ASSERT_EQ(Bill(), (std::vector<std::string>{"68", "1", "432", "1"}));
+    CheckOut();
+
+    EXPECT_EQ(Records(), (Rows{{"{1}足疗[68]", "68", "0", "2024-03-05 14:05:07", "1", "足疗", "68",
+                                "126", "张三", "2", "王五"}}));
+    ASSERT_EQ(dialogs().balloons().size(), 1u);
+    const auto& shown = dialogs().balloons()[0];
+    EXPECT_EQ(shown.text, "操作成功");
+    EXPECT_EQ(QPoint(shown.x, shown.y), kPointer);
+    EXPECT_EQ(shown.style, -1);
+    EXPECT_TRUE(shown.flag);
+
+    // The member's totals and the panel follow at once; the spare row too.
+    const std::vector<std::string> row = {"126", "张三", "139", "1",  "400",
+                                          "500", "1",    "68",  "432"};
+    EXPECT_EQ(RowCells(members(), RowOfCard("126")), row);
+    EXPECT_EQ(RowCells(spareMembers(), RowOfCard("126", spareMembers())), row);
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"", "", "", "0"}));
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "432");
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_备注), "");
+
+    // A second press finds no total.
+    CheckOut();
+    EXPECT_EQ(db.CountRows("costlist"), 1);
+    EXPECT_EQ(dialogs().balloons().size(), 1u);
+}
+
+TEST_F(CheckoutTest, AThreeLineBillCountsItsItemsAndKeepsAnEditedTotal) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    Add("足疗");
+    Add("修脚");
+    Add("修脚");
+    ASSERT_EQ(Total(), "144");
+    QLineEdit* total = ui().编辑框_快速消费_消费总金额;
+    total->selectAll();
+    QTest::keyClicks(total, "100");
+    // The operator sets the date box back; the hours stay on the 24-hour clock.
+    SetUnitProperty(ui().日期框_消费管理_自定义时间, UnitProperty::DateValue,
+                    At(2024, 1, 2, 23, 59, 58));
+    CheckOut();
+
+    EXPECT_EQ(Records(),
+              (Rows{{"{1}足疗[68]\r\n{2}修脚[38]\r\n{2}修脚[38]", "100", "0", "2024-01-02 23:59:58",
+                     "", "3个项目", "100", "126", "张三", "2", "王五"}}));
+    EXPECT_EQ(ListViewGetCell(members(), RowOfCard("126"), 8), "400");
+}
+
+TEST_F(CheckoutTest, ATotalTypedWithoutABillIsStoredAsNoItems) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    QTest::keyClicks(ui().编辑框_快速消费_消费总金额, "50");
+    SetText(ui().编辑框_快速消费_备注, "手写");
+    CheckOut();
+    ASSERT_EQ(Records().size(), 1u);
+    EXPECT_EQ(Records()[0][0], "手写");
+    EXPECT_EQ(Records()[0][1], "50");
+    EXPECT_EQ(Records()[0][4], "");
+    EXPECT_EQ(Records()[0][5], "0个项目");
+}
+
+TEST_F(CheckoutTest, ATotalOfZeroDoesNothing) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    for (const char* typed : {"", "0", "0.5", "abc"}) {
+        SetText(ui().编辑框_快速消费_消费总金额, typed);
+        CheckOut();
+    }
+    EXPECT_EQ(db.CountRows("costlist"), 0);
+    EXPECT_TRUE(dialogs().shownTexts().empty());
+}
+
+TEST_F(CheckoutTest, TheDatabaseOutOfReachKeepsTheBill) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    Add("足疗");
+    Add("采耳");
+    const std::vector<std::string> bill = Bill();
+    const std::string remarks = TextOf(ui().编辑框_快速消费_备注);
+    CutDatabase();
+    CheckOut();
+
+    ASSERT_EQ(dialogs().balloons().size(), 1u);
+    EXPECT_EQ(dialogs().balloons()[0].text, "操作失败，请检查网络及数据库");
+    EXPECT_EQ(QPoint(dialogs().balloons()[0].x, dialogs().balloons()[0].y), kPointer);
+    EXPECT_EQ(db.CountRows("costlist"), 0);
+    EXPECT_EQ(Bill(), bill);
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_备注), remarks);
+    EXPECT_EQ(ListViewGetCell(members(), RowOfCard("126"), 8), "500");
+}
+
+// The refresh does not reach the panel when no row is selected, or when the card number
+// converts to 0; the bill must not stay to be charged a second time.
+TEST_F(CheckoutTest, ABillIsChargedOnceEvenWhenTheRefreshMissesThePanel) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    ListViewSetCurrentRow(members(), -1);  // the panel keeps its member and balance
+    Pump(5);
+    Add("足疗");
+    ASSERT_EQ(Total(), "68");
+    CheckOut();
+    CheckOut();
+    EXPECT_EQ(db.Rows("SELECT user_id, cost_money FROM costlist"), (Rows{{"126", "68"}}));
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"", "", "", "0"}));
+
+    // Card 0 never gets a balance, so only a typed total below it passes the cut.
+    db.Run("DELETE FROM costlist");
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("0"));
+    QTest::keyClicks(ui().编辑框_快速消费_消费总金额, "-5");
+    ASSERT_EQ(Total(), "-5");
+    CheckOut();
+    CheckOut();
+    EXPECT_EQ(db.Rows("SELECT user_id, cost_money FROM costlist"), (Rows{{"0", "-5"}}));
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"", "", "", "0"}));
+    EXPECT_EQ(BalloonTexts(), (std::vector<std::string>{"操作成功", "操作成功"}));
+}
+
+TEST_F(CheckoutTest, RemarksAndTotalsAreStoredAsTypedOrRefusedWithTheFailureBalloon) {
+    struct Case {
+        std::string remarks, total;
+        bool stored;
+    };
+    std::string longRemark;
+    for (int i = 0; i < 40000; ++i) longRemark += "长";  // 80000 GBK bytes: beyond TEXT
+    const Case cases[] = {
+        {"O'Brien \\ \"引号\" '); DELETE FROM costlist; --", "68", true},
+        {"\\", "30'", true},
+        {"第一行\r\n第二行", "1\\0", true},
+        {"表情😀", "68", false},
+        {longRemark, "68", false},
+        {"", std::string(33, '9'), false},
+    };
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("127"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.remarks.substr(0, 40) + " / " + c.total);
+        dialogs().clear();
+        const int before = db.CountRows("costlist");
+        SetText(ui().编辑框_快速消费_备注, c.remarks);
+        SetText(ui().编辑框_快速消费_消费总金额, c.total);
+        CheckOut();
+        ASSERT_EQ(dialogs().balloons().size(), 1u);
+        if (c.stored) {
+            EXPECT_EQ(dialogs().balloons()[0].text, "操作成功");
+            EXPECT_EQ(db.Rows("SELECT cost_notes, cost_money, xm_money, user_id, user_name FROM "
+                              "costlist ORDER BY cost_id DESC LIMIT 1"),
+                      (Rows{{c.remarks, c.total, c.total, "127", "O'Brien \\"}}));
+        } else {
+            EXPECT_EQ(dialogs().balloons()[0].text, "操作失败，请检查网络及数据库");
+            EXPECT_EQ(db.CountRows("costlist"), before);
+            EXPECT_EQ(Total(), c.total);
+        }
+    }
+    EXPECT_EQ(db.Rows("SELECT COUNT(*) FROM costlist WHERE user_id <> 127"), (Rows{{"0"}}));
+}
+
+}  // namespace

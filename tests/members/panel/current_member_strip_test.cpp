@@ -1,0 +1,108 @@
+// The current-member strip follows the selection; a row change re-opens the open panel.
+#include "SignedInWindow.h"
+#include "app/controls/ListView.h"
+#include "app/controls/WindowOps.h"
+
+namespace {
+
+class CurrentMemberStripTest : public SignedInWindow {
+  protected:
+    void SetUp() override {
+        SignedInWindow::SetUp();
+        ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+        // Rows as a load and the totals pass leave them.
+        AppendListRow({"7", "王一", "13800000007", "", "", "", "", "", ""});
+        AppendListRow({"8", "赵二", "", "1", "100", "100", "2", "150", "-50"});
+        AppendListRow({"9", "钱三", "139", "1", "20", "20", "", "", "20"});
+        AppendListRow({"", "无卡", "", "", "", "", "", "", ""});
+    }
+
+    std::vector<std::string> Strip() {
+        return {TextOf(ui().编辑框_全局_卡号), TextOf(ui().编辑框_全局_姓名),
+                TextOf(ui().编辑框_全局_余额)};
+    }
+
+    // One tick of 时钟1 (200 ms) and slack for a busy machine.
+    bool WithinATick(const std::function<bool()>& done) {
+        return WaitUntil(done, std::chrono::milliseconds(400));
+    }
+
+    bool StripShown() { return !ui().外形框_当前用户->isHidden(); }
+};
+
+TEST_F(CurrentMemberStripTest, FollowsTheSelectionWithinATick) {
+    EXPECT_FALSE(StripShown());
+    const std::pair<int, std::vector<std::string>> cases[] = {
+        {0, {"7", "王一", "0"}},  // totals not computed yet
+        {1, {"8", "赵二", "-50"}},
+        {2, {"9", "钱三", "20"}},
+    };
+    for (const auto& [row, shown] : cases) {
+        ListViewSetCurrentRow(members(), row);
+        EXPECT_TRUE(WithinATick([&] { return StripShown() && Strip() == shown; })) << row;
+    }
+    // Whatever is typed into the strip is overwritten by the next tick.
+    SetText(ui().编辑框_全局_姓名, "别人");
+    EXPECT_TRUE(WithinATick([&] { return TextOf(ui().编辑框_全局_姓名) == "钱三"; }));
+
+    ListViewSetCurrentRow(members(), -1);
+    EXPECT_TRUE(WithinATick([&] { return !StripShown(); }));
+    // Hidden on every page.
+    Click(ui().按钮_系统设置);
+    Pump(250);
+    EXPECT_FALSE(StripShown());
+}
+
+TEST_F(CurrentMemberStripTest, ARowChangeReopensTheMemberPanelInRechargeMode) {
+    // Open for a new member, then select a row: recharge mode for that member.
+    Click(ui().按钮_新增会员);
+    SetText(ui().编辑框_新增会员_姓名, "正在新建");
+    ListViewSetCurrentRow(members(), 0);
+    EXPECT_FALSE(ui().外形框_新增会员->isHidden());
+    EXPECT_EQ(ui().外形框_新增会员->pos(), QPoint(509, 111));
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_卡号), "7");
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_姓名), "王一");
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_手机号), "13800000007");
+    EXPECT_FALSE(ui().编辑框_新增会员_姓名->isEnabled());
+
+    // Another row: the typed amounts go, the new member comes.
+    SetText(ui().编辑框_新增会员_充值金额, "30");
+    SetText(ui().编辑框_新增会员_充值赠送, "5");
+    ListViewSetCurrentRow(members(), 1);
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_卡号), "8");
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值金额), "");
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值赠送), "");
+
+    // No selection, or a row without a card number: the panel keeps its member.
+    for (int row : {-1, 3}) {
+        ListViewSetCurrentRow(members(), row);
+        EXPECT_FALSE(ui().外形框_新增会员->isHidden());
+        EXPECT_EQ(TextOf(ui().编辑框_新增会员_卡号), "8");
+    }
+    EXPECT_TRUE(dialogs().shownTexts().empty());
+}
+
+TEST_F(CurrentMemberStripTest, ARowChangeOpensNothingWhileBothPanelsAreHidden) {
+    ListViewSetCurrentRow(members(), 0);
+    ListViewSetCurrentRow(members(), 1);
+    EXPECT_TRUE(ui().外形框_新增会员->isHidden());
+    EXPECT_TRUE(ui().外形框_快速消费->isHidden());
+}
+
+TEST_F(CurrentMemberStripTest, ARowChangeRefillsTheQuickConsumePanel) {
+    ListViewSetCurrentRow(members(), 2);
+    Click(ui().按钮_消费);
+    ASSERT_FALSE(ui().外形框_快速消费->isHidden());
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_卡号), "9");
+    SetText(ui().编辑框_快速消费_备注, "{1}足疗[68]");
+
+    ListViewSetCurrentRow(members(), 1);
+    EXPECT_FALSE(ui().外形框_快速消费->isHidden());
+    EXPECT_TRUE(ui().外形框_新增会员->isHidden());
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_卡号), "8");
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_姓名), "赵二");
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "-50");
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_备注), "");
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+// Recharging a member through the member panel: the opening, the preview, the stored row,
+// the payment method remembered, and the failures.
+#include <QComboBox>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "SignedInWindow.h"
+#include "app/controls/ListView.h"
+#include "app/controls/WindowOps.h"
+#include "app/runtime/inifile.h"
+#include "app/runtime/texts.h"
+#include "login/ConfigFile.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+const char kRechargeError[] = "充值错误\r\n\r\n请你检查网络或者数据库连接，如有疑问联系开发者";
+
+class RechargeEntryTest : public SignedInWindow {
+  protected:
+    void SetUp() override {
+        SignedInWindow::SetUp();
+        db.Run(
+            "INSERT INTO userlist (user_id, user_name, user_tel) VALUES "
+            "(126, '张三', '13900000000'), (127, 'O''Brien \\\\ \"引\"', '')");
+        ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    }
+
+    void OpenFor(const std::string& card) {
+        SelectCard(card);
+        Click(ui().按钮_充值);
+    }
+
+    void TypeAmounts(const std::string& amount, const std::string& bonus) {
+        SetText(ui().编辑框_新增会员_充值金额, amount);
+        SetText(ui().编辑框_新增会员_充值赠送, bonus);
+    }
+
+    void Confirm() { Click(ui().按钮_会员管理_新增会员_确定); }
+
+    std::string Preview() { return TextOf(ui().标签_充值信息提示); }
+
+    Rows Recharges() {
+        return db.Rows(
+            "SELECT pay_time, pay_money, pay_give, pay_total, pay_method, pay_notes, pay_del, "
+            "user_id, user_name, boss_id, boss_name FROM paylist ORDER BY pay_id");
+    }
+
+    std::string ConfigBytes() {
+        std::ifstream in(ConfigFilePath(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+
+    std::vector<QWidget*> MemberBoxes() {
+        return {ui().编辑框_新增会员_卡号, ui().编辑框_新增会员_姓名, ui().编辑框_新增会员_手机号,
+                ui().按钮_会员管理_新增会员_获取卡号};
+    }
+};
+
+TEST_F(RechargeEntryTest, OpensInRechargeModeUnderTheButton) {
+    const DateTime now = At(2024, 3, 5, 14, 5, 7);
+    SetCurrentDateTimeForTests(now);
+    ASSERT_TRUE(IniWrite(ConfigFilePath(), kRechargeSection, kPaymentMethodKey, "支付宝"));
+    TypeAmounts("5", "6");
+    ui().选择框_关闭时刷新用户列表->setChecked(true);
+    ui().外形框_快速消费->show();
+
+    OpenFor("126");
+
+    EXPECT_FALSE(ui().外形框_新增会员->isHidden());
+    EXPECT_EQ(ui().外形框_新增会员->pos(), QPoint(509, 111));
+    EXPECT_TRUE(ui().外形框_快速消费->isHidden());
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_卡号), "126");
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_姓名), "张三");
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_手机号), "13900000000");
+    for (QWidget* unit : MemberBoxes()) EXPECT_FALSE(unit->isEnabled());
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值金额), "");
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值赠送), "");
+    EXPECT_EQ(Preview(), "充值后可用余额:0元");  // the emptied boxes updated it
+    EXPECT_EQ(TextOf(ui().组合框_充值管理_充值方式), "支付宝");
+    EXPECT_EQ(std::get<DateTime>(
+                  GetUnitProperty(ui().日期框_充值管理_自定义时间, UnitProperty::DateValue))
+                  .value,
+              now.value);
+    EXPECT_EQ(window().focusWidget(), ui().编辑框_新增会员_充值金额);
+    EXPECT_TRUE(ui().选择框_关闭时刷新用户列表->isChecked());
+
+    // The next opening for a new member turns back to create mode.
+    Click(ui().按钮_新增会员);
+    for (QWidget* unit : MemberBoxes()) EXPECT_TRUE(unit->isEnabled());
+}
+
+TEST_F(RechargeEntryTest, WithoutAMemberOnlyTheQuickConsumePanelIsHidden) {
+    AppendListRow({"", "无卡", "", "", "", "", "", "", ""});
+    for (int row : {-1, ListViewRowCount(members()) - 1}) {
+        SCOPED_TRACE(row);
+        ListViewSetCurrentRow(members(), row);
+        ui().外形框_快速消费->show();
+        Click(ui().按钮_充值);
+        EXPECT_TRUE(ui().外形框_快速消费->isHidden());
+        EXPECT_TRUE(ui().外形框_新增会员->isHidden());
+    }
+    EXPECT_TRUE(dialogs().shownTexts().empty());
+}
+
+TEST_F(RechargeEntryTest, ThePreviewAddsTheWholeNumbers) {
+    OpenFor("126");
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"100", "20", "充值后可用余额:120元"},
+        {"", "", "充值后可用余额:0元"},
+        {"99.5", "", "充值后可用余额:99元"},
+        {"-50", "", "充值后可用余额:-50元"},
+        {"abc", "7", "充值后可用余额:7元"},
+        {"2147483647", "2147483647", "充值后可用余额:4294967294元"},
+    };
+    for (const auto& [amount, bonus, shown] : cases) {
+        TypeAmounts(amount, bonus);
+        EXPECT_EQ(Preview(), shown) << amount << " + " << bonus;
+    }
+    // Typing updates it key by key.
+    TypeAmounts("", "");
+    QTest::keyClicks(ui().编辑框_新增会员_充值金额, "15");
+    EXPECT_EQ(Preview(), "充值后可用余额:15元");
+}
+
+TEST_F(RechargeEntryTest, ARechargeStoresTheRowAndRefreshesTheMember) {
+    SetCurrentDateTimeForTests(At(2024, 3, 5, 14, 5, 0));  // five past two in the afternoon
+    ASSERT_TRUE(IniWrite(ConfigFilePath(), kRechargeSection, kPaymentMethodKey, "微信"));
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"100", "20", "120"}, {"100", "", "100"}, {"99.5", "", "99"}, {"-50", "", "-50"}};
+    Rows expected;
+    for (const auto& [amount, bonus, total] : cases) {
+        SCOPED_TRACE(amount);
+        dialogs().clear();
+        OpenFor("126");
+        TypeAmounts(amount, bonus);
+        Confirm();
+        expected.push_back({"2024-03-05 14:05:00", amount, bonus, total, "微信", "", "0", "126",
+                            "张三", "2", "王五"});
+        EXPECT_EQ(Recharges(), expected);
+        EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"充值成功"});
+        EXPECT_TRUE(ui().外形框_新增会员->isHidden());
+        EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值金额), "");
+        EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值赠送), "");
+        EXPECT_EQ(Preview(), "");
+    }
+    // 4 recharges, paid 100+100+99.5-50 read as a whole number, totals 120+100+99-50.
+    const std::vector<std::string> row = {"126", "张三", "13900000000", "4", "249", "269",
+                                          "",    "",     "269"};
+    EXPECT_EQ(RowCells(members(), RowOfCard("126")), row);
+    EXPECT_EQ(RowCells(spareMembers(), RowOfCard("126", spareMembers())), row);
+}
+
+TEST_F(RechargeEntryTest, AnAmountOfZeroDoesNothingInRechargeMode) {
+    OpenFor("126");
+    for (const char* amount : {"", "0", "0.5", "abc"}) {
+        TypeAmounts(amount, "50");
+        Confirm();
+    }
+    EXPECT_EQ(db.CountRows("paylist"), 0);
+    EXPECT_EQ(db.CountRows("userlist"), 2);
+    EXPECT_TRUE(dialogs().shownTexts().empty());
+    EXPECT_FALSE(ui().外形框_新增会员->isHidden());
+}
+
+TEST_F(RechargeEntryTest, TheDatabaseOutOfReachKeepsWhatWasTyped) {
+    OpenFor("126");
+    TypeAmounts("100", "20");
+    CutDatabase();
+    Confirm();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kRechargeError});
+    EXPECT_EQ(dialogs().balloons().at(0).y, kPointer.y() - 10);
+    EXPECT_EQ(db.CountRows("paylist"), 0);
+    EXPECT_FALSE(ui().外形框_新增会员->isHidden());
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值金额), "100");
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值赠送), "20");
+    EXPECT_EQ(Preview(), "充值后可用余额:120元");
+    EXPECT_EQ(window().focusWidget(), ui().编辑框_新增会员_充值金额);
+    EXPECT_EQ(ListViewGetCell(members(), RowOfCard("126"), 8), "0");
+}
+
+TEST_F(RechargeEntryTest, AmountsAreStoredAsTypedOrRefusedWithTheErrorNotice) {
+    struct Case {
+        std::string amount, bonus;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"10'0", "2\\0", true},
+        {"1\"; DROP TABLE paylist; --", "", true},
+        {"5元", "赠', '99", true},
+        {std::string(32, '7'), "", true},
+        {std::string(33, '7'), "", false},  // longer than the column
+        {"100😀", "", false},                // GBK cannot hold it
+        {"100", "送😀", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.amount + " / " + c.bonus);
+        dialogs().clear();
+        const int before = db.CountRows("paylist");
+        OpenFor("127");
+        TypeAmounts(c.amount, c.bonus);
+        Confirm();
+        if (c.stored) {
+            EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"充值成功"});
+            EXPECT_EQ(db.Rows("SELECT pay_money, pay_give, user_id, user_name FROM paylist "
+                              "ORDER BY pay_id DESC LIMIT 1"),
+                      (Rows{{c.amount, c.bonus, "127", "O'Brien \\ \"引\""}}));
+        } else {
+            EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kRechargeError});
+            EXPECT_EQ(db.CountRows("paylist"), before);
+            EXPECT_EQ(TextOf(ui().编辑框_新增会员_充值金额), c.amount);
+        }
+    }
+    EXPECT_EQ(db.Rows("SELECT COUNT(*) FROM paylist WHERE user_id <> 127"), (Rows{{"0"}}));
+}
+
+TEST_F(RechargeEntryTest, ThePaymentMethodChosenIsRememberedForBothOpenings) {
+    OpenFor("126");
+    // An absent key leaves the combo without an item, and opening writes nothing.
+    EXPECT_EQ(TextOf(ui().组合框_充值管理_充值方式), "");
+    EXPECT_EQ(ConfigBytes().find(*Utf8ToGbk("默认充值方式")), std::string::npos);
+    EXPECT_EQ(IniRead(ConfigFilePath(), kRechargeSection, kPaymentMethodKey), "");
+
+    // The operator picks with the keyboard: every pick is written at once.
+    QComboBox* combo = ui().组合框_充值管理_充值方式;
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(IniRead(ConfigFilePath(), kRechargeSection, kPaymentMethodKey), TextOf(combo));
+    ComboBoxSetCurrentItem(combo, 0);
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(TextOf(combo), "支付宝");
+    EXPECT_EQ(IniRead(ConfigFilePath(), kRechargeSection, kPaymentMethodKey), "支付宝");
+
+    TypeAmounts("10", "");
+    Confirm();
+    EXPECT_EQ(db.Rows("SELECT pay_method FROM paylist"), (Rows{{"支付宝"}}));
+
+    ComboBoxSetCurrentItem(combo, 2);  // the program's own change is no choice
+    EXPECT_EQ(IniRead(ConfigFilePath(), kRechargeSection, kPaymentMethodKey), "支付宝");
+    Click(ui().按钮_新增会员);
+    EXPECT_EQ(TextOf(combo), "支付宝");
+    Click(ui().按钮_会员管理_新增会员_取消);
+    ComboBoxSetCurrentItem(combo, 0);
+    OpenFor("127");
+    EXPECT_EQ(TextOf(combo), "支付宝");
+}
+
+}  // namespace
