@@ -13,8 +13,7 @@ void OnWindowCreated(MainWindow& window) {
     ui.选择夹1->setCurrentIndex(3);
     ui.选择夹1->move(ui.选择夹1->x(), 105);
     SetInputFocus(ui.编辑框_用户名);
-    const bool newestFirst =
-        IniRead(ConfigFilePath(), kListOrderSection, kNewestFirstKey) == kTrue;
+    const bool newestFirst = IniRead(ConfigFilePath(), kListOrderSection, kNewestFirstKey) == kTrue;
     ui.选择框_新纪录在最前->setChecked(newestFirst);
     StartThread(OperatorComboThreadEntry);
     ui.超级列表框_会员管理_会员列表备用->hide();

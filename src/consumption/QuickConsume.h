@@ -15,7 +15,7 @@ void ShowBillLines();
 // The text between startMarker and the next endMarker ("" when either is missing);
 // "#引号" in a marker stands for a double quote. Positions count GBK bytes.
 std::string TextBetween(const std::string& text, const std::string& startMarker,
-                        const std::string& endMarker, std::optional<int> startPosition = std::nullopt,
-                        bool ignoreCase = false);
+                        const std::string& endMarker,
+                        std::optional<int> startPosition = std::nullopt, bool ignoreCase = false);
 
 void ConnectQuickConsume(MainWindow& window);

@@ -23,10 +23,10 @@ void ShowLoginBalloon(const std::string& text) {
 
 // Key code 13 for Return and Enter alike; other keys pass as they are.
 class EnterKeyFilter : public QObject {
-public:
+  public:
     EnterKeyFilter(QObject* parent, void (*handler)(int)) : QObject(parent), handler_(handler) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
@@ -38,7 +38,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     void (*handler_)(int);
 };
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-extern int loggedIn;  // 0 until a login succeeds, then 1
+extern int loggedIn;              // 0 until a login succeeds, then 1
 extern std::string operatorId;    // boss_id
 extern std::string operatorName;  // boss_name
 extern std::string operatorTel;   // boss_tel: the login name

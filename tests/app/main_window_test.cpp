@@ -11,7 +11,7 @@
 namespace {
 
 class MainWindowTest : public WindowFixture {
-protected:
+  protected:
     std::vector<PictureButton*> navigationButtons() {
         return {ui().按钮_会员管理, ui().按钮_会员充值, ui().按钮_会员消费, ui().按钮_系统设置};
     }

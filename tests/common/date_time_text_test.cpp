@@ -50,7 +50,8 @@ TEST(FormatDateTime, ValueOutsideTheCalendarGivesEmptyText) {
 }
 
 TEST(FormatDateTime, StoredTimesSortAsTexts) {
-    const std::string earlier = FormatDateTime(At(2026, 9, 30, 23, 59, 59), "yyyy-MM-dd ", "HH:mm:ss");
+    const std::string earlier =
+        FormatDateTime(At(2026, 9, 30, 23, 59, 59), "yyyy-MM-dd ", "HH:mm:ss");
     const std::string later = FormatDateTime(At(2026, 10, 1, 0, 0, 0), "yyyy-MM-dd ", "HH:mm:ss");
     EXPECT_EQ(earlier.size(), 19u);
     EXPECT_LT(earlier, later);

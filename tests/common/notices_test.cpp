@@ -1,12 +1,13 @@
 // Notices: the default text, the place above the pointer, line breaks.
+#include "common/Notices.h"
+
 #include "WindowFixture.h"
 #include "app/controls/WindowOps.h"
-#include "common/Notices.h"
 
 namespace {
 
 class NoticeTest : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         WindowFixture::SetUp();
         SetMousePositionForTests(QPoint(400, 300));
@@ -46,7 +47,8 @@ TEST_F(NoticeTest, CrLfBreaksTheBalloonIntoLines) {
     SetDialogs(nullptr);  // the real balloon
     ShowNotice("充值错误\r\n\r\n请你检查网络或者数据库连接，如有疑问联系开发者");
     EXPECT_EQ(ui().气球提示框1->lastLines(),
-              (std::vector<std::string>{"充值错误", "", "请你检查网络或者数据库连接，如有疑问联系开发者"}));
+              (std::vector<std::string>{"充值错误", "",
+                                        "请你检查网络或者数据库连接，如有疑问联系开发者"}));
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Worker threads start at once and the caller never waits for them.
+#include "common/Threads.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -6,8 +8,6 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
-
-#include "common/Threads.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ void WaitAtTheGate(int32_t) {
 }
 
 bool Eventually(const std::function<bool()>& done) {
-    for (int i = 0; i < 500 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 500 && !done(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return done();
 }
 

@@ -15,13 +15,14 @@
 #include "test_database.h"
 
 class LoginFixture : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         startWindowInSetUp = false;
         WindowFixture::SetUp();
         ASSERT_NO_FATAL_FAILURE(db.EmptyTables(true));  // Chief / chief123
-        db.Run("INSERT INTO bosslist (boss_tel, boss_name, boss_key) VALUES "
-               "('13800000001', '王五', 'Abc123')");
+        db.Run(
+            "INSERT INTO bosslist (boss_tel, boss_name, boss_key) VALUES "
+            "('13800000001', '王五', 'Abc123')");
     }
     void TearDown() override {
         SetConnectionPortForTests(std::nullopt);

@@ -1,8 +1,8 @@
 // Where kvt.ini lives: the settings folder of the user, read anew at every use.
+#include <gtest/gtest.h>
+
 #include <QTemporaryDir>
 #include <cstdlib>
-
-#include <gtest/gtest.h>
 
 #include "login/ConfigFile.h"
 

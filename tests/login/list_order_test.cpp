@@ -6,8 +6,8 @@ namespace {
 using ListOrderAtStartTest = LoginFixture;
 
 TEST_F(ListOrderAtStartTest, OnlyExactly真Ticks) {
-    const std::pair<const char*, bool> cases[] = {
-        {"真", true}, {"真 ", false}, {" 真", false}, {"假", false}, {"true", false}, {"", false}};
+    const std::pair<const char*, bool> cases[] = {{"真", true},  {"真 ", false},  {" 真", false},
+                                                  {"假", false}, {"true", false}, {"", false}};
     for (const auto& [value, ticked] : cases) {
         ASSERT_TRUE(IniWrite(ConfigFilePath(), kListOrderSection, kNewestFirstKey, value));
         ASSERT_NO_FATAL_FAILURE(StartAndLoad());

@@ -9,7 +9,7 @@ namespace {
 const char kFailure[] = "登录失败，请检查网络或用户名密码。错误代码[528456621]";
 
 class LoginTest : public LoginFixture {
-protected:
+  protected:
     void SetUp() override {
         LoginFixture::SetUp();
         StartAndLoad();
@@ -32,14 +32,14 @@ protected:
 
 TEST_F(LoginTest, RejectedLoginsShowTheFailureBalloonAndFocusThePassword) {
     const std::pair<const char*, const char*> cases[] = {
-        {"13999999999", "chief123"},    // nobody has this login name
-        {"Chief", "wrong"},             // wrong password
-        {"Chief", "CHIEF123"},          // differs only in letter case
-        {"13800000001", "abc123"},      // the same for another operator
+        {"13999999999", "chief123"},            // nobody has this login name
+        {"Chief", "wrong"},                     // wrong password
+        {"Chief", "CHIEF123"},                  // differs only in letter case
+        {"13800000001", "abc123"},              // the same for another operator
         {"x' OR boss_tel='Chief", "chief123"},  // a quote reaches the server escaped
-        {"Chief\\", "chief123"},        // a backslash too
-        {"Chief😀", "chief123"},        // a character GBK cannot hold
-        {"Chief", "chief123 "},         // a blank counts
+        {"Chief\\", "chief123"},                // a backslash too
+        {"Chief😀", "chief123"},                 // a character GBK cannot hold
+        {"Chief", "chief123 "},                 // a blank counts
     };
     for (const auto& [name, password] : cases) {
         dialogs().clear();
@@ -83,8 +83,8 @@ TEST_F(LoginTest, SuccessSignsTheOperatorInAndLocksTheLoginArea) {
     EXPECT_EQ(operatorId, "2");
     EXPECT_EQ(operatorName, "王五");
     EXPECT_EQ(operatorTel, "13800000001");
-    for (QWidget* control : std::initializer_list<QWidget*>{ui().编辑框_用户名, ui().编辑框_密码,
-                                                            ui().按钮_登录系统, ui().组合框_登录用户名})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui().编辑框_用户名, ui().编辑框_密码, ui().按钮_登录系统, ui().组合框_登录用户名})
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     EXPECT_EQ(TextOf(ui().按钮_登录系统), "登录成功");
     EXPECT_EQ(TextOf(ui().编辑框_密码), "Abc123");

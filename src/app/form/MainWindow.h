@@ -10,7 +10,7 @@
 class MainWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 

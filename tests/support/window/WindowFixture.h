@@ -14,7 +14,7 @@
 #include "app/form/MainWindow.h"
 
 class WindowFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -30,7 +30,7 @@ protected:
 
     bool startWindowInSetUp = true;
 
-private:
+  private:
     ScriptedDialogs dialogs_;
     std::unique_ptr<QTemporaryDir> xdg_;
     QPointer<MainWindow> window_;
@@ -39,4 +39,5 @@ private:
 // Lets the window's thread handle events for about ms milliseconds.
 void Pump(int ms);
 // Handles events until done() holds or the time runs out; the result of done().
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+bool WaitUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10));
