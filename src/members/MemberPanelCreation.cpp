@@ -23,19 +23,30 @@ bool StoreFirstRecharge() {
     return Peers().insertRechargeRecord(recharge);
 }
 
+// The member of the panel, after the tests; ticks the reload flag once it is stored.
+bool StoreMemberFromPanel(RefusalReport report) {
+    const MemberRecord record = MemberRecordFromPanel();
+    if (!MemberMayBeCreated(record, report)) return false;
+    if (!InsertMemberRecord(record)) return false;
+    TheMainWindow().ui.选择框_关闭时刷新用户列表->setChecked(true);
+    return true;
+}
+
+// OK to "go on creating": a fresh card suggestion and the name box to type in.
+void ContinueWithNextMember() {
+    FetchCardNumber();
+    SetInputFocus(TheMainWindow().ui.编辑框_新增会员_姓名);
+}
+
 }  // namespace
 
 void CreateMember() {
     auto& ui = TheMainWindow().ui;
-    const MemberRecord record = MemberRecordFromPanel();
-    if (!MemberMayBeCreated(record, ReportInNotice)) return;
-    if (!InsertMemberRecord(record)) return;
-    ui.选择框_关闭时刷新用户列表->setChecked(true);
+    if (!StoreMemberFromPanel(ReportInNotice)) return;
     SetText(ui.编辑框_新增会员_姓名, "");
     SetText(ui.编辑框_新增会员_手机号, "");
     if (AskToGoOnCreating()) {
-        FetchCardNumber();
-        SetInputFocus(ui.编辑框_新增会员_姓名);
+        ContinueWithNextMember();
         return;
     }
     ui.外形框_新增会员->hide();
@@ -44,10 +55,7 @@ void CreateMember() {
 
 void CreateMemberWithFirstRecharge() {
     auto& ui = TheMainWindow().ui;
-    const MemberRecord record = MemberRecordFromPanel();
-    if (!MemberMayBeCreated(record, ReportInMessageBox)) return;
-    if (!InsertMemberRecord(record)) return;
-    ui.选择框_关闭时刷新用户列表->setChecked(true);
+    if (!StoreMemberFromPanel(ReportInMessageBox)) return;
     ShowNotice("用户新建成功，开始直接收费...");
     if (StoreFirstRecharge()) {
         // Half a second between the two notices; no lock is held meanwhile.
@@ -61,8 +69,7 @@ void CreateMemberWithFirstRecharge() {
         SetInputFocus(ui.编辑框_新增会员_充值金额);
     }
     if (AskToGoOnCreating()) {
-        FetchCardNumber();
-        SetInputFocus(ui.编辑框_新增会员_姓名);
+        ContinueWithNextMember();
         return;
     }
     ui.外形框_新增会员->hide();
