@@ -20,9 +20,9 @@
 #include <string>
 
 #include "app/StartUp.h"
-#include "app/controls/Fonts.h"
-#include "app/controls/ListViewOps.h"
-#include "app/form/MainWindow.h"
+#include "controls/Fonts.h"
+#include "controls/ListViewOps.h"
+#include "form/MainWindow.h"
 #include "common/Threads.h"
 #include "db/shared.h"
 #include "login/SignedInOperator.h"
@@ -203,7 +203,7 @@ int main(int argc, char** argv) {
         DbClose(connection);
         return 1;
     }
-    LoadStartWindow();
+    LoadStartWindow(ProgramWindowSetup());
     PumpUntilWorkersEnd();  // the login-combo loader
     loggedIn = 1;           // the navigation button works from here on
     benchmark::RunSpecifiedBenchmarks();

@@ -1,6 +1,6 @@
 #include "app/Navigation.h"
 
-#include "app/form/MainWindow.h"
+#include "form/MainWindow.h"
 #include "login/SignedInOperator.h"
 #include "members/MemberList.h"
 

@@ -1,12 +1,10 @@
 #include "app/StartUp.h"
 
-#include <QApplication>
-
 #include "app/Navigation.h"
 #include "app/WindowCreation.h"
-#include "app/form/MainWindow.h"
 #include "consumption/Checkout.h"
 #include "consumption/QuickConsume.h"
+#include "form/MainWindow.h"
 #include "login/Login.h"
 #include "login/LoginPicture.h"
 #include "members/CurrentMemberStrip.h"
@@ -16,9 +14,6 @@
 #include "recharges/RechargeEntry.h"
 
 namespace {
-
-int exitCode = 0;
-bool endRequested = false;
 
 // The member folder calls into the folders that build on it through these.
 void HandOverPeers() {
@@ -31,6 +26,7 @@ void HandOverPeers() {
 }
 
 void ConnectHandlers(MainWindow& window) {
+    ShowLoginPicture(window.ui.图片框1);
     ConnectNavigation(window);
     ConnectLogin(window);
     ConnectMemberList(window);
@@ -43,28 +39,7 @@ void ConnectHandlers(MainWindow& window) {
 
 }  // namespace
 
-MainWindow& LoadStartWindow() {
+WindowSetup ProgramWindowSetup() {
     HandOverPeers();
-    auto* window = new MainWindow;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    ShowLoginPicture(window->ui.图片框1);
-    ConnectHandlers(*window);
-    window->时钟1->start();
-    window->show();
-    OnWindowCreated(*window);
-    return *window;
+    return {ConnectHandlers, OnWindowCreated};
 }
-
-void RunMessageLoop() {
-    if (!endRequested) QApplication::exec();
-}
-
-void EndProgram(int code) {
-    exitCode = code;
-    endRequested = true;
-    QCoreApplication::exit(code);
-}
-
-int ProgramExitCode() { return exitCode; }
-
-bool EndProgramRequested() { return endRequested; }

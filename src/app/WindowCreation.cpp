@@ -1,8 +1,8 @@
 #include "app/WindowCreation.h"
 
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/inifile.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/inifile.h"
 #include "common/Threads.h"
 #include "login/ConfigFile.h"
 #include "login/OperatorCombo.h"

@@ -2,7 +2,7 @@
 #include <QElapsedTimer>
 
 #include "app/StartUp.h"
-#include "app/controls/Fonts.h"
+#include "controls/Fonts.h"
 #include "common/Threads.h"
 
 namespace {
@@ -21,7 +21,7 @@ void LetWorkersFinish() {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     InstallFontSubstitutes();
-    LoadStartWindow();
+    LoadStartWindow(ProgramWindowSetup());
     RunMessageLoop();
     LetWorkersFinish();
     return ProgramExitCode();

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/runtime/datetime.h"
+#include "runtime/datetime.h"
 
 // The value as text: the date picture's part directly followed by the time picture's
 // part (a blank between them, where wanted, ends the date picture). "" for a value

@@ -1,6 +1,6 @@
 #include "common/MonthBounds.h"
 
-#include "app/runtime/texts.h"
+#include "runtime/texts.h"
 #include "common/DateTimeText.h"
 
 namespace {

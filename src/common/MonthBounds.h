@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/runtime/datetime.h"
+#include "runtime/datetime.h"
 
 // Each takes the date d (now, from CurrentDateTime, when omitted).
 std::string FirstDayOfMonthText(std::optional<DateTime> d = std::nullopt);

@@ -1,7 +1,7 @@
 #include "common/Notices.h"
 
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
 
 const std::string kDefaultNoticeText = "感谢你使用芸朵朵软件";
 

@@ -1,9 +1,9 @@
 #include "consumption/Checkout.h"
 
-#include "app/controls/TextButton.h"
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/texts.h"
+#include "controls/TextButton.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/texts.h"
 #include "consumption/CheckoutRecord.h"
 #include "db/shared.h"
 #include "members/MemberList.h"

@@ -1,8 +1,8 @@
 #include "consumption/CheckoutRecord.h"
 
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/texts.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/texts.h"
 #include "common/DateTimeText.h"
 #include "consumption/QuickConsume.h"
 #include "login/SignedInOperator.h"

@@ -2,10 +2,10 @@
 
 #include <QListWidget>
 
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/datetime.h"
-#include "app/runtime/texts.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/datetime.h"
+#include "runtime/texts.h"
 #include "db/records.h"
 #include "db/shared.h"
 

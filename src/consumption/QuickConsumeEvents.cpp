@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <functional>
 
-#include "app/form/MainWindow.h"
+#include "form/MainWindow.h"
 #include "consumption/QuickConsume.h"
 
 namespace {

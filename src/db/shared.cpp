@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "app/runtime/clock.h"
+#include "runtime/clock.h"
 
 const std::string kDbHost = DB_HOST;
 const std::string kDbUser = "marlovia";

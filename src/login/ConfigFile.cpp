@@ -1,6 +1,6 @@
 #include "login/ConfigFile.h"
 
-#include "app/runtime/folders.h"
+#include "runtime/folders.h"
 
 std::string ConfigFilePath() { return SpecialFolderPath(kProgramSettingsFolder) + "/kvt.ini"; }
 

@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/inifile.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/inifile.h"
 #include "db/shared.h"
 #include "login/ConfigFile.h"
 #include "login/SignedInOperator.h"

@@ -4,11 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/controls/WindowOps.h"
-#include "app/controls/WindowThread.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/inifile.h"
-#include "app/runtime/texts.h"
+#include "controls/WindowOps.h"
+#include "controls/WindowThread.h"
+#include "form/MainWindow.h"
+#include "runtime/inifile.h"
+#include "runtime/texts.h"
 #include "db/records.h"
 #include "db/shared.h"
 #include "login/ConfigFile.h"

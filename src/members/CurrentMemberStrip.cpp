@@ -1,9 +1,9 @@
 #include "members/CurrentMemberStrip.h"
 
-#include "app/controls/ListView.h"
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/texts.h"
+#include "controls/ListView.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/texts.h"
 #include "members/Peers.h"
 
 void OnCurrentMemberTimerTick() {

@@ -1,8 +1,8 @@
 #include "members/MemberList.h"
 
-#include "app/controls/ListViewOps.h"
-#include "app/controls/UnitProperties.h"
-#include "app/form/MainWindow.h"
+#include "controls/ListViewOps.h"
+#include "controls/UnitProperties.h"
+#include "form/MainWindow.h"
 #include "common/Threads.h"
 #include "db/records.h"
 #include "db/shared.h"

@@ -2,9 +2,9 @@
 #include <string>
 #include <unordered_map>
 
-#include "app/controls/ListViewOps.h"
-#include "app/controls/WindowThread.h"
-#include "app/form/MainWindow.h"
+#include "controls/ListViewOps.h"
+#include "controls/WindowThread.h"
+#include "form/MainWindow.h"
 #include "members/MemberList.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/controls/ListViewOps.h"
-#include "app/controls/WindowThread.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/texts.h"
+#include "controls/ListViewOps.h"
+#include "controls/WindowThread.h"
+#include "form/MainWindow.h"
+#include "runtime/texts.h"
 #include "db/shared.h"
 
 namespace {

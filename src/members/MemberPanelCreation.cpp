@@ -1,7 +1,7 @@
 // Creating a member, alone or with a first recharge.
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/clock.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/clock.h"
 #include "common/Notices.h"
 #include "db/shared.h"
 #include "members/MemberPanel.h"

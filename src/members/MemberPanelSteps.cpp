@@ -1,7 +1,7 @@
 #include "members/MemberPanelSteps.h"
 
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
 #include "common/Threads.h"
 #include "db/shared.h"
 #include "members/MemberList.h"

@@ -3,9 +3,9 @@
 #include <atomic>
 #include <unordered_map>
 
-#include "app/controls/ListViewOps.h"
-#include "app/controls/WindowThread.h"
-#include "app/runtime/texts.h"
+#include "controls/ListViewOps.h"
+#include "controls/WindowThread.h"
+#include "runtime/texts.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "members/SelectedMemberRefresh.h"
 
-#include "app/controls/ListViewOps.h"
-#include "app/controls/UnitProperties.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/texts.h"
+#include "controls/ListViewOps.h"
+#include "controls/UnitProperties.h"
+#include "form/MainWindow.h"
+#include "runtime/texts.h"
 #include "db/shared.h"
 #include "members/MemberRowTotals.h"
 #include "members/MemberTotals.h"

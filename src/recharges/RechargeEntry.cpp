@@ -3,10 +3,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/inifile.h"
-#include "app/runtime/texts.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/inifile.h"
+#include "runtime/texts.h"
 #include "common/Notices.h"
 #include "db/shared.h"
 #include "login/ConfigFile.h"

@@ -1,7 +1,7 @@
 // The recharge the member panel describes, and the one insert into paylist.
-#include "app/controls/WindowOps.h"
-#include "app/form/MainWindow.h"
-#include "app/runtime/texts.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "runtime/texts.h"
 #include "common/DateTimeText.h"
 #include "db/shared.h"
 #include "login/SignedInOperator.h"

@@ -5,7 +5,7 @@
 
 #include "WindowFixture.h"
 #include "app/StartUp.h"
-#include "app/controls/PictureButton.h"
+#include "controls/PictureButton.h"
 #include "login/SignedInOperator.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "common/Notices.h"
 
 #include "WindowFixture.h"
-#include "app/controls/WindowOps.h"
+#include "controls/WindowOps.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/runtime/clock.h"
+#include "runtime/clock.h"
 #include "db/client.h"
 #include "db/shared.h"
 #include "test_database.h"

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "WindowFixture.h"
-#include "app/controls/WindowOps.h"
-#include "app/runtime/inifile.h"
+#include "controls/WindowOps.h"
+#include "runtime/inifile.h"
 #include "common/Threads.h"
 #include "db/shared.h"
 #include "login/ConfigFile.h"

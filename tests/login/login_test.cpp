@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "LoginFixture.h"
-#include "app/runtime/texts.h"
+#include "runtime/texts.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <sstream>
 
 #include "SignedInWindow.h"
-#include "app/controls/ListView.h"
-#include "app/controls/WindowOps.h"
-#include "app/runtime/inifile.h"
-#include "app/runtime/texts.h"
+#include "controls/ListView.h"
+#include "controls/WindowOps.h"
+#include "runtime/inifile.h"
+#include "runtime/texts.h"
 #include "login/ConfigFile.h"
 
 namespace {

@@ -2,9 +2,9 @@
 #include <QListWidget>
 
 #include "MemberListFixture.h"
-#include "app/controls/BalloonTip.h"
-#include "app/controls/WindowOps.h"
-#include "app/runtime/datetime.h"
+#include "controls/BalloonTip.h"
+#include "controls/WindowOps.h"
+#include "runtime/datetime.h"
 #include "consumption/QuickConsume.h"
 
 namespace {

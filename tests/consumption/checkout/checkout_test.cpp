@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "SignedInWindow.h"
-#include "app/controls/ListView.h"
-#include "app/controls/WindowOps.h"
+#include "controls/ListView.h"
+#include "controls/WindowOps.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "LoginFixture.h"
-#include "app/controls/ListView.h"
-#include "app/controls/ListViewOps.h"
+#include "controls/ListView.h"
+#include "controls/ListViewOps.h"
 
 using Cells = std::vector<std::string>;
 

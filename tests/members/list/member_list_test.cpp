@@ -1,6 +1,6 @@
 // The member list: loading it from the navigation button, its totals and the search reset.
 #include "MemberListFixture.h"
-#include "app/controls/WindowOps.h"
+#include "controls/WindowOps.h"
 #include "members/MemberList.h"
 
 namespace {

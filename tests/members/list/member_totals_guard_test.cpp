@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "MemberListFixture.h"
-#include "app/runtime/texts.h"
+#include "runtime/texts.h"
 #include "members/MemberList.h"
 #include "members/SelectedMemberRefresh.h"
 

@@ -1,6 +1,6 @@
 // Recomputing the selected member's totals after a change.
 #include "MemberListFixture.h"
-#include "app/controls/WindowOps.h"
+#include "controls/WindowOps.h"
 #include "members/SelectedMemberRefresh.h"
 
 namespace {

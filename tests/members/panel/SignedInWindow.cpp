@@ -2,8 +2,8 @@
 
 #include <QTest>
 
-#include "app/controls/ListView.h"
-#include "app/controls/WindowOps.h"
+#include "controls/ListView.h"
+#include "controls/WindowOps.h"
 #include "common/Threads.h"
 #include "db/shared.h"
 #include "login/Login.h"

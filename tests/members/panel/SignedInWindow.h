@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "WindowFixture.h"
-#include "app/runtime/datetime.h"
+#include "runtime/datetime.h"
 #include "test_database.h"
 
 class QWidget;

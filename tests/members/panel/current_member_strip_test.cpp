@@ -1,7 +1,7 @@
 // The current-member strip follows the selection; a row change re-opens the open panel.
 #include "SignedInWindow.h"
-#include "app/controls/ListView.h"
-#include "app/controls/WindowOps.h"
+#include "controls/ListView.h"
+#include "controls/WindowOps.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "SignedInWindow.h"
-#include "app/controls/ListView.h"
-#include "app/controls/WindowOps.h"
-#include "app/runtime/inifile.h"
+#include "controls/ListView.h"
+#include "controls/WindowOps.h"
+#include "runtime/inifile.h"
 #include "login/ConfigFile.h"
 
 namespace {

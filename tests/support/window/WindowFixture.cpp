@@ -28,7 +28,7 @@ void WindowFixture::TearDown() {
 }
 
 void WindowFixture::StartWindow() {
-    window_ = &LoadStartWindow();
+    window_ = &LoadStartWindow(ProgramWindowSetup());
     Pump(10);
 }
 

@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/controls/Dialogs.h"
-#include "app/form/MainWindow.h"
+#include "controls/Dialogs.h"
+#include "form/MainWindow.h"
 
 class WindowFixture : public ::testing::Test {
   protected:

@@ -1,4 +1,4 @@
-#include "app/runtime/datetime.h"
+#include "runtime/datetime.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <mutex>
 
-#include "app/runtime/civil_calendar.h"
+#include "runtime/civil_calendar.h"
 
 namespace {
 

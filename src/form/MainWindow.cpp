@@ -1,4 +1,4 @@
-#include "app/form/MainWindow.h"
+#include "form/MainWindow.h"
 
 #include <cassert>
 

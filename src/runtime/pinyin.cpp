@@ -1,4 +1,4 @@
-#include "app/runtime/pinyin.h"
+#include "runtime/pinyin.h"
 
 #include <unicode/translit.h>
 #include <unicode/uchar.h>

@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "app/runtime/datetime.h"
+#include "runtime/datetime.h"
 
 class QWidget;
 

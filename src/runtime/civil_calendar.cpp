@@ -1,4 +1,4 @@
-#include "app/runtime/civil_calendar.h"
+#include "runtime/civil_calendar.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/runtime/folders.h"
+#include "runtime/folders.h"
 
 #include <pwd.h>
 #include <unistd.h>

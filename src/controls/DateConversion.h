@@ -1,7 +1,7 @@
 #pragma once
 #include <QDateTime>
 
-#include "app/runtime/datetime.h"
+#include "runtime/datetime.h"
 
 // Between the runtime's date-times and Qt's, in local time to the second. A date-time out of
 // the runtime's years gives an invalid QDateTime, an invalid QDateTime day 0.

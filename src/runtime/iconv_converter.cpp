@@ -1,4 +1,4 @@
-#include "app/runtime/iconv_converter.h"
+#include "runtime/iconv_converter.h"
 
 #include <iconv.h>
 

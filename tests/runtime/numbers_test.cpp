@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/runtime/texts.h"
+#include "runtime/texts.h"
 
 namespace {
 

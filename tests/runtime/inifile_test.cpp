@@ -1,4 +1,4 @@
-#include "app/runtime/inifile.h"
+#include "runtime/inifile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/runtime/texts.h"
+#include "runtime/texts.h"
 
 namespace {
 

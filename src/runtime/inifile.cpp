@@ -1,4 +1,4 @@
-#include "app/runtime/inifile.h"
+#include "runtime/inifile.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -11,8 +11,8 @@
 #include <optional>
 #include <sstream>
 
-#include "app/runtime/ini_lines.h"
-#include "app/runtime/texts.h"
+#include "runtime/ini_lines.h"
+#include "runtime/texts.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "app/runtime/ini_lines.h"
+#include "runtime/ini_lines.h"
 
 #include <algorithm>
 
-#include "app/runtime/texts.h"
+#include "runtime/texts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/runtime/datetime.h"
+#include "runtime/datetime.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/runtime/clock.h"
+#include "runtime/clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "app/runtime/texts.h"
+#include "runtime/texts.h"
 
 #include <algorithm>
 #include <charconv>
 #include <limits>
 
-#include "app/runtime/iconv_converter.h"
-#include "app/runtime/text_layout.h"
+#include "runtime/iconv_converter.h"
+#include "runtime/text_layout.h"
 
 namespace {
 

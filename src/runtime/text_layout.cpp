@@ -1,4 +1,4 @@
-#include "app/runtime/text_layout.h"
+#include "runtime/text_layout.h"
 
 namespace {
 
