@@ -1,8 +1,10 @@
 #include "db/client.h"
 
+#include <errmsg.h>
 #include <mysql.h>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -19,9 +21,13 @@ constexpr unsigned int kConnectTimeoutSeconds = 3;
 // Long enough for any list the program reads, short enough that a server that stops
 // answering gives the window back.
 constexpr unsigned int kReadWriteTimeoutSeconds = 20;
+std::atomic<unsigned int> readWriteTimeoutSeconds{kReadWriteTimeoutSeconds};
 
 struct Connection {
     MYSQL* mysql = nullptr;
+    DbOutcome outcome = DbOutcome::NotSent;
+    int64_t rowsChanged = 0;
+    bool broken = false;
     // Rows of the last statement, stored at once so that a result nobody takes never
     // blocks the next statement.
     MYSQL_RES* pending = nullptr;
@@ -134,6 +140,22 @@ void MakeRowCurrent(Recordset& recordset, int64_t row) {
     recordset.rowLengths = recordset.lengths.data() + index * recordset.columns.size();
 }
 
+// Errors after which the connection is gone; a statement sent before them may have run.
+bool ConnectionLost(unsigned int error) {
+    return error == CR_SERVER_GONE_ERROR || error == CR_SERVER_LOST ||
+           error == CR_SERVER_LOST_EXTENDED || error == CR_CONNECTION_ERROR ||
+           error == CR_CONN_HOST_ERROR || error == CR_COMMANDS_OUT_OF_SYNC;
+}
+
+// The session's own SQL mode, strict whatever the server's default: a value the table
+// cannot hold is refused, never cut or replaced.
+bool MakeSessionStrict(MYSQL* mysql) {
+    const char statement[] =
+        "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), "
+        "'STRICT_ALL_TABLES')";
+    return mysql_query(mysql, statement) == 0;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -172,7 +194,7 @@ DbHandle DbConnect(const std::string& host, const std::string& user, const std::
     auto connection = std::make_shared<Connection>();
     connection->mysql = mysql;
     unsigned int connectTimeout = kConnectTimeoutSeconds;
-    unsigned int ioTimeout = kReadWriteTimeoutSeconds;
+    unsigned int ioTimeout = readWriteTimeoutSeconds.load();
     // Always TCP, so the compiled port counts also for the host name "localhost".
     unsigned int protocol = MYSQL_PROTOCOL_TCP;
     mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &connectTimeout);
@@ -183,6 +205,7 @@ DbHandle DbConnect(const std::string& host, const std::string& user, const std::
                            static_cast<unsigned int>(port), nullptr, 0) == nullptr)
         return 0;
     if (mysql_set_character_set(mysql, "utf8mb4") != 0) return 0;
+    if (!MakeSessionStrict(mysql)) return 0;
     return Handles().Add(std::move(connection));
 }
 
@@ -194,13 +217,49 @@ bool DbExecute(DbHandle handle, const Sql& statement) {
     auto connection = Handles().Find<Connection>(handle);
     if (!connection) return false;
     connection->DropPending();
+    connection->outcome = DbOutcome::NotSent;
+    connection->rowsChanged = 0;
+    if (connection->broken) return false;
     MYSQL* mysql = connection->mysql;
     auto text =
         statement.render([mysql](std::string_view value) { return EscapeOn(mysql, value); });
     if (!text) return false;
-    if (mysql_real_query(mysql, text->data(), text->size()) != 0) return false;
-    connection->pending = mysql_store_result(mysql);
-    return connection->pending != nullptr || mysql_field_count(mysql) == 0;
+    const bool answered = mysql_real_query(mysql, text->data(), text->size()) == 0;
+    if (answered) connection->pending = mysql_store_result(mysql);
+    if (answered && (connection->pending != nullptr || mysql_field_count(mysql) == 0)) {
+        connection->outcome = DbOutcome::Done;
+        const my_ulonglong changed = mysql_affected_rows(mysql);
+        connection->rowsChanged =
+            changed == static_cast<my_ulonglong>(-1) ? 0 : static_cast<int64_t>(changed);
+        return true;
+    }
+    if (ConnectionLost(mysql_errno(mysql))) {
+        connection->broken = true;
+        connection->outcome = DbOutcome::Unknown;
+    } else {
+        connection->outcome = DbOutcome::Refused;
+    }
+    return false;
+}
+
+DbOutcome DbLastOutcome(DbHandle handle) {
+    auto connection = Handles().Find<Connection>(handle);
+    return connection ? connection->outcome : DbOutcome::NotSent;
+}
+
+int64_t DbRowsChanged(DbHandle handle) {
+    auto connection = Handles().Find<Connection>(handle);
+    return connection ? connection->rowsChanged : 0;
+}
+
+bool DbConnectionBroken(DbHandle handle) {
+    auto connection = Handles().Find<Connection>(handle);
+    return connection && connection->broken;
+}
+
+uint64_t DbSessionId(DbHandle handle) {
+    auto connection = Handles().Find<Connection>(handle);
+    return connection ? mysql_thread_id(connection->mysql) : 0;
 }
 
 DbHandle DbTakeRecordset(DbHandle handle) {
@@ -233,7 +292,16 @@ void RecordsetReadField(DbHandle recordset, const std::string& column, int32_t& 
                     [&](std::string_view text) { value = WholeNumberFromText(text); });
 }
 
+void RecordsetReadField(DbHandle recordset, const std::string& column, int64_t& value) {
+    UseCurrentValue(recordset, column,
+                    [&](std::string_view text) { value = WideWholeNumberFromText(text); });
+}
+
 void RecordsetFree(DbHandle recordset) { Handles().Remove<Recordset>(recordset); }
+
+void SetReadTimeoutForTests(std::optional<unsigned int> seconds) {
+    readWriteTimeoutSeconds = seconds.value_or(kReadWriteTimeoutSeconds);
+}
 
 std::string DbEscape(DbHandle handle, std::string_view value) {
     auto connection = Handles().Find<Connection>(handle);

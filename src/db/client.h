@@ -5,14 +5,16 @@
 // connections may be used by different threads at once.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "db/sql.h"
 
 using DbHandle = int32_t;
 
-// Connects with a connect timeout of a few seconds and sets the connection's character
-// set to utf8mb4 at once. 0 on failure.
+// Connects with a connect timeout of a few seconds, sets the connection's character set to
+// utf8mb4 and its session strict (STRICT_ALL_TABLES) at once. 0 on failure, also when either
+// setting is refused.
 DbHandle DbConnect(const std::string& host, const std::string& user, const std::string& password,
                    const std::string& database, int port);
 // Ends a connection; 0 or an unknown handle does nothing.
@@ -21,6 +23,22 @@ void DbClose(DbHandle connection);
 // True when the server ran the statement; false on any error, on handle 0, and when the
 // statement could not be built (an id that is not a whole number: nothing is sent).
 bool DbExecute(DbHandle connection, const Sql& statement);
+// How the last DbExecute on a connection ended.
+enum class DbOutcome {
+    Done,     // the server ran it
+    NotSent,  // nothing reached the server: no connection, or an id that is not a number
+    Refused,  // the server answered with an error: nothing of it was stored
+    Unknown,  // sent, and the connection was lost before the answer came
+};
+DbOutcome DbLastOutcome(DbHandle connection);
+// Rows the last statement inserted, changed or deleted (0 after a failure).
+int64_t DbRowsChanged(DbHandle connection);
+// True once the connection is gone (lost, timed out, closed by the server): it will never
+// run another statement, and its keeper opens a new one instead.
+bool DbConnectionBroken(DbHandle connection);
+// The server's id of the connection's session (for KILL and the process list); 0 for none.
+uint64_t DbSessionId(DbHandle connection);
+
 // All rows of the last statement on the connection; its first row is current. 0 when
 // the statement gave no result set.
 DbHandle DbTakeRecordset(DbHandle connection);
@@ -32,7 +50,13 @@ void RecordsetSeekRow(DbHandle recordset, int64_t row);
 // an unknown column, no current row or no number give 0).
 void RecordsetReadField(DbHandle recordset, const std::string& column, std::string& value);
 void RecordsetReadField(DbHandle recordset, const std::string& column, int32_t& value);
+// The same in 64 bits, for counts and exact (DECIMAL) sums: the fraction cut toward zero.
+void RecordsetReadField(DbHandle recordset, const std::string& column, int64_t& value);
 void RecordsetFree(DbHandle recordset);
+
+// Tests only: connections opened from now on wait this long for an answer (nullopt: the
+// program's own 20 s again), so a test can outlast it with a frozen server.
+void SetReadTimeoutForTests(std::optional<unsigned int> seconds);
 
 // The escape of the connection (mysql_real_escape_string); used by DbExecute.
 std::string DbEscape(DbHandle connection, std::string_view value);

@@ -51,7 +51,9 @@ DbHandle GetSharedConnection() {
         // Modulo 2^32 read as signed: the true elapsed time across the counter's wrap.
         idle = static_cast<int32_t>(TickCountMs() - static_cast<uint32_t>(lastConnectionUse));
     }
-    if (idle > kLongestIdleMs) {
+    // A connection that is gone, or none at all, is renewed at once: the server may be
+    // back, and a desk must not wait out the idle rule to work again.
+    if (idle > kLongestIdleMs || sharedConnection == 0 || DbConnectionBroken(sharedConnection)) {
         DbDisconnect(sharedConnection);
         sharedConnection = 0;
         sharedConnection = DbConnect(kDbHost, kDbUser, kDbPassword, kDbName, ConnectionPort());

@@ -24,7 +24,8 @@ extern DbHandle sharedResultSet;
 std::unique_lock<std::recursive_mutex> LockSharedDatabase();
 
 // Opens the connection on the first call; renews it when more than 60000 ms passed since
-// the previous call. Returns sharedConnection (0 when it could not be opened).
+// the previous call, when there is none (a failed connect) and when it is gone (a statement
+// lost it). Returns sharedConnection (0 when it could not be opened).
 DbHandle GetSharedConnection();
 // Runs the statement on the shared connection; the rows stay in sharedResultSet.
 // Returns the row count, 0 when the statement failed (sharedResultSet then 0).

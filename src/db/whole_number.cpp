@@ -32,7 +32,7 @@ int64_t TakeExponent(std::string_view text, size_t& at) {
 
 }  // namespace
 
-int32_t WholeNumberFromText(std::string_view text) {
+int64_t WideWholeNumberFromText(std::string_view text) {
     size_t at = 0;
     while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
     bool negative = false;
@@ -46,17 +46,24 @@ int32_t WholeNumberFromText(std::string_view text) {
     // detour through double, and independent of the locale.
     const int64_t point = static_cast<int64_t>(whole.size()) + TakeExponent(text, at);
     const int64_t digitCount = static_cast<int64_t>(whole.size() + fraction.size());
-    constexpr int64_t kBeyond = int64_t{1} << 31;
-    int64_t value = 0;
+    // Once past the 64-bit range the value is held there below.
+    constexpr uint64_t kBeyond = uint64_t{1} << 63;
+    uint64_t value = 0;
     for (int64_t k = 0; k < point && value <= kBeyond; ++k) {
         if (k >= digitCount && value == 0) break;
         char c = k < static_cast<int64_t>(whole.size()) ? whole[k]
                  : k < digitCount                       ? fraction[k - whole.size()]
                                                         : '0';
-        value = value * 10 + (c - '0');
+        value = value > kBeyond / 10 ? kBeyond + 1 : value * 10 + static_cast<uint64_t>(c - '0');
     }
-    if (negative) value = -value;
-    value = std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                std::numeric_limits<int32_t>::max());
-    return static_cast<int32_t>(value);
+    if (negative)
+        return value >= kBeyond ? std::numeric_limits<int64_t>::min()
+                                : -static_cast<int64_t>(value);
+    return value >= kBeyond ? std::numeric_limits<int64_t>::max() : static_cast<int64_t>(value);
+}
+
+int32_t WholeNumberFromText(std::string_view text) {
+    return static_cast<int32_t>(std::clamp<int64_t>(WideWholeNumberFromText(text),
+                                                    std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
 }

@@ -222,4 +222,95 @@ TEST_F(ClientTest, TextThatGbkCannotHoldIsRefusedNotMangled) {
     DbClose(connection);
 }
 
+TEST_F(ClientTest, EveryStatementTellsHowItEndedAndHowManyRowsItChanged) {
+    database.Run("INSERT INTO xmlist (xm_name) VALUES ('a'), ('b')");
+    DbHandle connection = Connect();
+    ASSERT_NE(connection, 0);
+    struct Case {
+        Sql statement;
+        DbOutcome outcome;
+        int64_t changed;
+    };
+    const Case cases[] = {
+        {Sql("UPDATE xmlist SET xm_del = 1"), DbOutcome::Done, 2},
+        {Sql("UPDATE xmlist SET xm_del = 1"), DbOutcome::Done, 0},
+        {Sql("UPDATE xmlist SET xm_del = 0 WHERE xm_id = ").id("1"), DbOutcome::Done, 1},
+        {Sql("SELECT * FROM xmlist"), DbOutcome::Done, 2},
+        {Sql("UPDATE no_such_table SET a = 1"), DbOutcome::Refused, 0},
+        {Sql("DELETE FROM xmlist WHERE xm_id = ").id("1 OR 1=1"), DbOutcome::NotSent, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.statement.preview());
+        EXPECT_EQ(DbExecute(connection, c.statement), c.outcome == DbOutcome::Done);
+        EXPECT_EQ(DbLastOutcome(connection), c.outcome);
+        EXPECT_EQ(DbRowsChanged(connection), c.changed);
+        EXPECT_FALSE(DbConnectionBroken(connection));
+    }
+    EXPECT_EQ(DbLastOutcome(0), DbOutcome::NotSent);
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, AStatementThatLosesItsConnectionHasAnUnknownOutcomeAndBreaksIt) {
+    DbHandle connection = Connect();
+    ASSERT_NE(connection, 0);
+    database.Run("KILL CONNECTION " + std::to_string(DbSessionId(connection)));
+    EXPECT_FALSE(DbExecute(connection, Sql("INSERT INTO xmlist (xm_name) VALUES ('x')")));
+    EXPECT_EQ(DbLastOutcome(connection), DbOutcome::Unknown);
+    EXPECT_TRUE(DbConnectionBroken(connection));
+    EXPECT_FALSE(DbExecute(connection, Sql("SELECT 1 AS v")))
+        << "a broken connection sends nothing";
+    EXPECT_EQ(DbLastOutcome(connection), DbOutcome::NotSent);
+    EXPECT_EQ(database.CountRows("xmlist"), 0);
+    DbClose(connection);
+}
+
+// The server's default mode is not trusted: every connection makes its own session strict.
+TEST_F(ClientTest, ASessionIsStrictEvenOnAServerThatIsNot) {
+    const std::string serverMode = database.Rows("SELECT @@GLOBAL.sql_mode")[0][0];
+    database.RunAsAdministrator("SET GLOBAL sql_mode = 'NO_ENGINE_SUBSTITUTION'");
+    DbHandle connection = Connect();
+    database.RunAsAdministrator("SET GLOBAL sql_mode = '" + serverMode + "'");
+    ASSERT_NE(connection, 0);
+    EXPECT_NE(FirstValue(connection, "SELECT @@SESSION.sql_mode AS v").find("STRICT_ALL_TABLES"),
+              std::string::npos);
+    EXPECT_FALSE(DbExecute(connection, Sql("INSERT INTO userlist (user_id, user_name) VALUES ('")
+                                           .texts({"1", "张😀"})
+                                           .literal("')")));
+    EXPECT_FALSE(DbExecute(connection, Sql("INSERT INTO paylist (user_id, pay_money) VALUES ('")
+                                           .texts({"1", std::string(40, '9')})
+                                           .literal("')")));
+    EXPECT_EQ(database.CountRows("userlist"), 0);
+    EXPECT_EQ(database.CountRows("paylist"), 0);
+    DbClose(connection);
+}
+
+TEST_F(ClientTest, CountsAndExactSumsReadIn64Bits) {
+    struct Case {
+        const char* text;
+        int64_t number;
+    };
+    const Case cases[] = {
+        {"27.00", 27},
+        {"3000000000", 3000000000},
+        {"-9.99", -9},
+        {"9223372036854775807", INT64_MAX},
+        {"9223372036854775808", INT64_MAX},
+        {"-9223372036854775808", INT64_MIN},
+        {"123456789012345678901234", INT64_MAX},
+        {"1e30", INT64_MAX},
+        {"", 0},
+    };
+    DbHandle connection = Connect();
+    ASSERT_NE(connection, 0);
+    for (const Case& c : cases) {
+        ASSERT_TRUE(DbExecute(connection, Sql("SELECT '").text(c.text).literal("' AS v")));
+        DbHandle rows = DbTakeRecordset(connection);
+        int64_t number = -42;
+        RecordsetReadField(rows, "v", number);
+        EXPECT_EQ(number, c.number) << '"' << c.text << '"';
+        RecordsetFree(rows);
+    }
+    DbClose(connection);
+}
+
 }  // namespace

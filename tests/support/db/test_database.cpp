@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <mysql.h>
 #include <netinet/in.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -28,6 +29,32 @@ void TestDatabase::Connect() {
 }
 
 TestDatabase::~TestDatabase() { mysql_close(mysql_); }
+
+void TestDatabase::RunAsAdministrator(const std::string& sql) {
+    MYSQL* root = mysql_init(nullptr);
+    ASSERT_NE(root, nullptr);
+    const std::string socket = std::string(TEST_DB_DIR) + "/mysqld.sock";
+    ASSERT_NE(mysql_real_connect(root, nullptr, "root", "", nullptr, 0, socket.c_str(), 0), nullptr)
+        << "no administrator connection on " << socket << ": " << mysql_error(root);
+    const int failed = mysql_real_query(root, sql.data(), sql.size());
+    EXPECT_EQ(failed, 0) << mysql_error(root) << "\n  in: " << sql;
+    mysql_close(root);
+}
+
+namespace {
+
+void SignalDatabaseServer(int signal) {
+    std::ifstream file(std::string(TEST_DB_DIR) + "/mysqld.pid");
+    pid_t pid = 0;
+    ASSERT_TRUE(file >> pid) << "no process id in " << TEST_DB_DIR << "/mysqld.pid";
+    ASSERT_EQ(kill(pid, signal), 0);
+}
+
+}  // namespace
+
+void FreezeDatabaseServer() { SignalDatabaseServer(SIGSTOP); }
+
+void ResumeDatabaseServer() { SignalDatabaseServer(SIGCONT); }
 
 void TestDatabase::Run(const std::string& sql) {
     ASSERT_EQ(mysql_real_query(mysql_, sql.data(), sql.size()), 0)

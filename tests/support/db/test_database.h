@@ -33,6 +33,10 @@ class TestDatabase {
     // rows of sql/first-run.sql: the operator "Chief" (password "chief123") and five items.
     void EmptyTables(bool firstRunRows = false);
 
+    // Runs statements as the server's administrator (root over the instance's socket), for
+    // what the program's user may not do, such as changing the server's default SQL mode.
+    void RunAsAdministrator(const std::string& sql);
+
   private:
     void Connect();
 
@@ -41,3 +45,8 @@ class TestDatabase {
 
 // A TCP port on 127.0.0.1 where nothing listens right now.
 int UnusedPort();
+
+// The test instance's server process: frozen (SIGSTOP) and resumed (SIGCONT), to make a
+// statement's answer never come. A failure is a test failure.
+void FreezeDatabaseServer();
+void ResumeDatabaseServer();
