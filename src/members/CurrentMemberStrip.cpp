@@ -3,7 +3,6 @@
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
 #include "form/MainWindow.h"
-#include "runtime/texts.h"
 #include "members/Peers.h"
 
 void OnCurrentMemberTimerTick() {
@@ -17,7 +16,9 @@ void OnCurrentMemberTimerTick() {
     ui.外形框_当前用户->show();
     SetText(ui.编辑框_全局_姓名, ListViewGetCell(list, row, 1));
     SetText(ui.编辑框_全局_卡号, ListViewGetCell(list, row, 0));
-    SetText(ui.编辑框_全局_余额, NumberToText(ToInteger(ListViewGetCell(list, row, 8))));
+    // Cell 8 is the balance as computed, or empty while none could be: an empty cell is
+    // no balance of 0, so it shows no figure.
+    SetText(ui.编辑框_全局_余额, ListViewGetCell(list, row, 8));
 }
 
 // Each opener hides the other panel first, so at most one of the two acts.

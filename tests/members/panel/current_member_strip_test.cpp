@@ -33,7 +33,7 @@ class CurrentMemberStripTest : public SignedInWindow {
 TEST_F(CurrentMemberStripTest, FollowsTheSelectionWithinATick) {
     EXPECT_FALSE(StripShown());
     const std::pair<int, std::vector<std::string>> cases[] = {
-        {0, {"7", "王一", "0"}},  // totals not computed yet
+        {0, {"7", "王一", ""}},  // no balance computed (yet, or the query failed): no figure
         {1, {"8", "赵二", "-50"}},
         {2, {"9", "钱三", "20"}},
     };
