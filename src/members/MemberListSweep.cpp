@@ -8,9 +8,9 @@
 
 #include "controls/ListViewOps.h"
 #include "controls/WindowThread.h"
+#include "db/shared.h"
 #include "form/MainWindow.h"
 #include "runtime/texts.h"
-#include "db/shared.h"
 
 namespace {
 
@@ -89,7 +89,9 @@ void SweepVisibleRows(const RowComputation& compute) {
         const std::optional<std::string> id = cards.at(row);
         if (!id) break;
         if (ToInteger(*id) == 0) continue;
-        batch.add(compute(row, *id, connection));
+        if (RowWrite write = compute(row, *id, connection)) batch.add(std::move(write));
+        // A lost connection runs no further statement: the remaining rows keep their cells.
+        if (DbConnectionBroken(connection)) break;
     }
     batch.handOver();
     DbClose(connection);

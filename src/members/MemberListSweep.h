@@ -12,7 +12,8 @@ class ListView;
 
 // Runs later on the window's thread with the visible list.
 using RowWrite = std::function<void(ListView* list)>;
-// Runs on the worker for one row, with the sweep's private connection.
+// Runs on the worker for one row, with the sweep's private connection; an empty write
+// when the row's totals could not be computed (the row then keeps its cells).
 using RowComputation =
     std::function<RowWrite(int row, const std::string& cardNumber, DbHandle connection)>;
 
@@ -20,5 +21,5 @@ using RowComputation =
 // Otherwise computes, in row order, each row whose card number (cell 0, read shortly
 // before) converts to a non-zero whole number, and closes the connection at the end.
 // Every write is handed to the window's thread before this returns; the sweep stops early
-// when the window is gone.
+// when the window is gone or the connection is lost.
 void SweepVisibleRows(const RowComputation& compute);

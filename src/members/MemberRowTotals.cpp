@@ -1,11 +1,11 @@
 #include "members/MemberRowTotals.h"
 
 #include <atomic>
+#include <limits>
 #include <unordered_map>
 
 #include "controls/ListViewOps.h"
 #include "controls/WindowThread.h"
-#include "runtime/texts.h"
 
 namespace {
 
@@ -30,11 +30,19 @@ void SetRechargeCells(ListView* list, int row, const RechargeTotals& totals) {
     ListViewSetCell(list, row, 5, TotalsCellText(totals.totalSum));
 }
 
+// Sums far beyond any real amount are held at the ends of the 64-bit range.
+int64_t Difference(int64_t minuend, int64_t subtrahend) {
+    int64_t difference = 0;
+    if (!__builtin_sub_overflow(minuend, subtrahend, &difference)) return difference;
+    return subtrahend < 0 ? std::numeric_limits<int64_t>::max()
+                          : std::numeric_limits<int64_t>::min();
+}
+
 }  // namespace
 
 uint64_t TakeTotalsStamp() { return ++lastStamp; }
 
-std::string TotalsCellText(int32_t value) { return value == 0 ? "" : NumberToText(value); }
+std::string TotalsCellText(int64_t value) { return value == 0 ? "" : std::to_string(value); }
 
 bool WriteRechargeTotals(ListView* list, int row, const std::string& cardNumber, uint64_t stamp,
                          const RechargeTotals& totals) {
@@ -58,8 +66,9 @@ bool WriteConsumptionTotals(ListView* list, int row, const std::string& cardNumb
     if (known.rechargeStamp != 0) SetRechargeCells(list, row, known.recharge);
     ListViewSetCell(list, row, 6, TotalsCellText(totals.count));
     ListViewSetCell(list, row, 7, TotalsCellText(totals.moneySum));
-    const int64_t balance = int64_t{ToInteger(ListViewGetCell(list, row, 5))} -
-                            ToInteger(ListViewGetCell(list, row, 7));
-    ListViewSetCell(list, row, 8, NumberToText(static_cast<double>(balance)));
+    // From the values rather than the cells: a cell read back as a number stops at 32 bits.
+    if (known.rechargeStamp != 0)
+        ListViewSetCell(list, row, 8,
+                        std::to_string(Difference(known.recharge.totalSum, totals.moneySum)));
     return true;
 }

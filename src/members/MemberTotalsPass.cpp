@@ -16,7 +16,9 @@ void FillRechargeColumns() {
     SweepVisibleRows([](int row, const std::string& id, DbHandle connection) -> RowWrite {
         const uint64_t stamp = TakeTotalsStamp();
         RechargeTotals totals;
-        QueryMemberRechargeTotals(id, connection, totals.count, totals.paidSum, totals.totalSum);
+        if (!QueryMemberRechargeTotals(id, connection, totals.count, totals.paidSum,
+                                       totals.totalSum))
+            return nullptr;
         return [=](ListView* list) { WriteRechargeTotals(list, row, id, stamp, totals); };
     });
 }
@@ -27,7 +29,8 @@ void FillConsumptionColumns() {
     SweepVisibleRows([](int row, const std::string& id, DbHandle connection) -> RowWrite {
         const uint64_t stamp = TakeTotalsStamp();
         ConsumptionTotals totals;
-        QueryMemberConsumptionTotals(id, connection, totals.count, totals.moneySum);
+        if (!QueryMemberConsumptionTotals(id, connection, totals.count, totals.moneySum))
+            return nullptr;
         return [=](ListView* list) { WriteConsumptionTotals(list, row, id, stamp, totals); };
     });
 }

@@ -2,12 +2,12 @@
 
 #include "controls/ListViewOps.h"
 #include "controls/UnitProperties.h"
-#include "form/MainWindow.h"
-#include "runtime/texts.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "members/MemberRowTotals.h"
 #include "members/MemberTotals.h"
 #include "members/Peers.h"
+#include "runtime/texts.h"
 
 void RefreshSelectedMemberTotals() {
     auto& ui = TheMainWindow().ui;
@@ -16,25 +16,30 @@ void RefreshSelectedMemberTotals() {
     if (row == -1) return;
     const std::string id = ListViewGetCell(list, row, 0);
     const DbHandle connection = OpenPrivateConnection();
-    if (ToInteger(id) == 0) {
+    if (ToInteger(id) == 0 || connection == 0) {
         DbClose(connection);
         return;
     }
 
-    uint64_t stamp = TakeTotalsStamp();
+    // Both stamps are taken before either statement runs, and count only once written.
+    const uint64_t rechargeStamp = TakeTotalsStamp();
+    const uint64_t consumptionStamp = TakeTotalsStamp();
     RechargeTotals recharge;
-    QueryMemberRechargeTotals(id, connection, recharge.count, recharge.paidSum, recharge.totalSum);
-    WriteRechargeTotals(list, row, id, stamp, recharge);
-
-    stamp = TakeTotalsStamp();
     ConsumptionTotals consumption;
-    QueryMemberConsumptionTotals(id, connection, consumption.count, consumption.moneySum);
-    WriteConsumptionTotals(list, row, id, stamp, consumption);  // and the balance in cell 8
+    // Both or nothing: half a refresh would put a balance beside totals it was not taken from.
+    const bool computed =
+        QueryMemberRechargeTotals(id, connection, recharge.count, recharge.paidSum,
+                                  recharge.totalSum) &&
+        QueryMemberConsumptionTotals(id, connection, consumption.count, consumption.moneySum);
+    DbClose(connection);
+    // A failed refresh leaves the row and the open panel showing what they showed.
+    if (!computed) return;
+    WriteRechargeTotals(list, row, id, rechargeStamp, recharge);
+    WriteConsumptionTotals(list, row, id, consumptionStamp, consumption);  // and cell 8
 
     // Visible as the panel's own flag: page 0 need not be the page shown.
     if (!ui.外形框_快速消费->isHidden()) {
         SetText(ui.编辑框_快速消费_现有余额, ListViewGetCell(list, row, 8));
         if (Peers().openQuickConsumePanel != nullptr) Peers().openQuickConsumePanel();
     }
-    DbClose(connection);
 }

@@ -4,9 +4,9 @@
 #include <thread>
 
 #include "MemberListFixture.h"
-#include "runtime/texts.h"
 #include "members/MemberList.h"
 #include "members/SelectedMemberRefresh.h"
+#include "runtime/texts.h"
 
 namespace {
 
@@ -96,6 +96,26 @@ TEST_F(MemberTotalsGuardTest, TotalsAPassComputedBeforeARefreshNeverCoverTheRefr
     EXPECT_EQ(Totals(Row(visible(), row)), refreshed);
     EXPECT_EQ(Totals(Row(spare(), RowOf(spare(), "3"))), refreshed);
     EXPECT_EQ(Totals(Row(visible(), RowOf(visible(), "4"))), TotalsOfCard(4));
+}
+
+TEST_F(MemberTotalsGuardTest, ARefreshThatFailedDoesNotKeepOutTotalsAPassComputedBefore) {
+    AddMembers(5);
+    ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    ClickMemberNavigation();
+    const int row = RowOf(visible(), "3");
+    ListViewSetCurrentRow(visible(), row);
+    std::this_thread::sleep_for(100ms);
+    ServeThenHold();  // the pass has the totals of member 3 queued
+    ASSERT_EQ(ListViewGetCell(visible(), row, 3), "") << "the results must still be queued";
+
+    SetConnectionPortForTests(UnusedPort());
+    RefreshSelectedMemberTotals();
+    SetConnectionPortForTests(std::nullopt);
+    EXPECT_EQ(Totals(Row(visible(), row)), (Cells{"", "", "", "", "", ""}));
+
+    ASSERT_NO_FATAL_FAILURE(WaitForPasses());
+    EXPECT_EQ(Totals(Row(visible(), row)), TotalsOfCard(3));
+    EXPECT_EQ(Totals(Row(spare(), RowOf(spare(), "3"))), TotalsOfCard(3));
 }
 
 }  // namespace
