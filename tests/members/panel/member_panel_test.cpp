@@ -2,10 +2,12 @@
 // creating a member, their refusals and closing the panel.
 #include <QElapsedTimer>
 #include <QTest>
+#include <thread>
 
 #include "SignedInWindow.h"
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
+#include "db/shared.h"
 #include "login/ConfigFile.h"
 #include "runtime/inifile.h"
 
@@ -21,6 +23,37 @@ std::string Repeat(const std::string& text, int times) {
     for (int i = 0; i < times; ++i) all += text;
     return all;
 }
+
+// Another desk that stores a card in a transaction it has not committed yet: the window's
+// check does not see the row, and the window's insert waits for that desk to end.
+class OtherDesk {
+  public:
+    void HoldCard(const std::string& card, const std::string& name, const std::string& phone) {
+        connection_.Run(
+            "START TRANSACTION; INSERT INTO userlist (user_id, user_name, user_tel) "
+            "VALUES (" +
+            card + ", '" + name + "', '" + phone + "')");
+    }
+    // Once the window's member insert waits, runs the statements here (on a thread).
+    void WhenTheWindowWaits(const std::string& statements) {
+        const uint64_t window = DbSessionId(sharedConnection);
+        thread_ = std::thread([this, window, statements] {
+            const std::string waiting =
+                "SELECT ID FROM information_schema.PROCESSLIST WHERE ID = " +
+                std::to_string(window) + " AND INFO LIKE 'INSERT INTO `userlist`%'";
+            for (int tries = 0; tries < 500 && connection_.Rows(waiting).empty(); ++tries)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            connection_.Run(statements);
+        });
+    }
+    ~OtherDesk() {
+        if (thread_.joinable()) thread_.join();
+    }
+
+  private:
+    TestDatabase connection_;
+    std::thread thread_;
+};
 
 class MemberPanelTest : public SignedInWindow {
   protected:
@@ -238,6 +271,58 @@ TEST_F(MemberPanelTest, RefusalsTellTheOperatorAndMoveTheFocus) {
     EXPECT_EQ(db.CountRows("userlist"), 5);
     EXPECT_EQ(db.CountRows("paylist"), 0);
     EXPECT_FALSE(ui().选择框_关闭时刷新用户列表->isChecked());
+}
+
+// The card stored by another desk between the check and the insert: the unique key refuses
+// the insert, and the operator reads that the card is taken.
+TEST_F(MemberPanelTest, ACardTakenByAnotherDeskMeanwhileIsReportedTaken) {
+    ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    Click(ui().按钮_新增会员);
+    for (const char* amount : {"", "50"}) {
+        SCOPED_TRACE(amount);
+        const std::string card = *amount ? "701" : "700";
+        dialogs().clear();
+        OtherDesk other;
+        other.HoldCard(card, "别人", "");
+        Type(card, "张三", "139", amount);
+        SetInputFocus(ui().编辑框_新增会员_充值赠送);
+        other.WhenTheWindowWaits("COMMIT");
+        Confirm();
+
+        const std::string taken = "这个卡号系统中已经存在，请重新输入";
+        if (*amount == '\0') {
+            EXPECT_EQ(BalloonTexts(), std::vector<std::string>{taken});
+        } else {
+            ASSERT_EQ(dialogs().messageBoxes().size(), 1u);
+            EXPECT_EQ(dialogs().messageBoxes()[0].message, taken);
+            EXPECT_EQ(dialogs().messageBoxes()[0].title, "错误提示");
+            EXPECT_EQ(dialogs().messageBoxes()[0].style, 16);
+        }
+        EXPECT_EQ(window().focusWidget(), ui().编辑框_新增会员_卡号);
+        EXPECT_EQ(Member(card), (Rows{{card, "0", "别人", "", "", "", "", ""}}));
+    }
+    EXPECT_EQ(db.CountRows("paylist"), 0);
+    EXPECT_FALSE(ui().选择框_关闭时刷新用户列表->isChecked());
+}
+
+// The window's connection is lost while its insert waits; the card then holds the member
+// as typed (here stored by the other desk, which the window cannot tell apart).
+TEST_F(MemberPanelTest, ALostAnswerToTheMemberInsertIsLookedUp) {
+    ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    Click(ui().按钮_新增会员);
+    OtherDesk other;
+    other.HoldCard("700", "张三", "139");
+    Type("700", "张三", "139", "100", "20");
+    other.WhenTheWindowWaits("KILL " + std::to_string(DbSessionId(sharedConnection)) + "; COMMIT");
+    dialogs().queueMessageBoxAnswer(1);
+    Confirm();
+    WaitForWorkers();
+
+    EXPECT_EQ(Member("700"), (Rows{{"700", "0", "张三", "139", "", "", "", ""}}));
+    EXPECT_EQ(db.Rows("SELECT user_id, pay_total FROM paylist"), (Rows{{"700", "120"}}));
+    EXPECT_EQ(BalloonTexts(),
+              (std::vector<std::string>{"用户新建成功，开始直接收费...", "充值成功"}));
+    EXPECT_TRUE(ui().选择框_关闭时刷新用户列表->isChecked());
 }
 
 TEST_F(MemberPanelTest, WithoutANameTheNameBoxGetsTheFocusWhenThePhoneIsThere) {
