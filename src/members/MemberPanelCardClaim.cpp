@@ -1,6 +1,7 @@
 #include "members/MemberPanelCardClaim.h"
 
 #include <cstdint>
+#include <string>
 
 #include "db/shared.h"
 
@@ -8,9 +9,10 @@ namespace {
 
 // A lock of the server, not of a table: it also guards databases whose userlist lacks
 // the unique key, and it dies with the session that holds it.
-bool TakeCardLock(DbHandle connection) {
-    if (!DbExecute(connection, Sql("SELECT GET_LOCK('marlovia.userlist.card', 10) AS got")))
-        return false;
+bool TakeCardLock(DbHandle connection, int waitSeconds) {
+    Sql take("SELECT GET_LOCK('marlovia.userlist.card', ");
+    take.id(std::to_string(waitSeconds)).literal(") AS got");
+    if (!DbExecute(connection, take)) return false;
     DbHandle result = DbTakeRecordset(connection);
     int32_t got = 0;
     RecordsetReadField(result, "got", got);
@@ -57,8 +59,9 @@ MemberStoreResult StoreUnderCardLock(DbHandle connection, const MemberRecord& re
 
 }  // namespace
 
-MemberStoreResult StoreMemberIfCardFree(DbHandle connection, const MemberRecord& record) {
-    if (!TakeCardLock(connection)) return MemberStoreResult::Failed;
+MemberStoreResult StoreMemberIfCardFree(DbHandle connection, const MemberRecord& record,
+                                        int lockWaitSeconds) {
+    if (!TakeCardLock(connection, lockWaitSeconds)) return MemberStoreResult::Failed;
     const MemberStoreResult result = StoreUnderCardLock(connection, record);
     ReleaseCardLock(connection);
     return result;

@@ -49,4 +49,16 @@ TEST_F(MemberCardClaimTest, TwoDesksNeverStoreOneCardTwice) {
     EXPECT_EQ(taken[0] + taken[1], kCards);
 }
 
+TEST_F(MemberCardClaimTest, ACardLockHeldElsewhereStoresNothing) {
+    db.Run("DO GET_LOCK('marlovia.userlist.card', 0)");
+    DbHandle connection = OpenPrivateConnection();
+    ASSERT_NE(connection, 0);
+    const MemberRecord record{"9", kLiveFlag, "张三", "", "", "", "", ""};
+    EXPECT_EQ(StoreMemberIfCardFree(connection, record, 1), MemberStoreResult::Failed);
+    db.Run("DO RELEASE_LOCK('marlovia.userlist.card')");
+    EXPECT_EQ(db.CountRows("userlist"), 0);
+    EXPECT_EQ(StoreMemberIfCardFree(connection, record, 1), MemberStoreResult::Stored);
+    DbDisconnect(connection);
+}
+
 }  // namespace
