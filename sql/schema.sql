@@ -17,9 +17,12 @@ CREATE TABLE IF NOT EXISTS bosslist (
     boss_key  VARCHAR(64)  NOT NULL DEFAULT ''
 ) ENGINE=InnoDB DEFAULT CHARSET=gbk;
 
--- user_id is the card number typed at the front desk; the program checks for a
--- taken number itself, so the key is not unique.
+-- user_id is the card number typed at the front desk: one member per card, kept by the
+-- unique key even when two desks store the same number at once. The invisible row_no is
+-- the table's order, so that a list without ORDER BY still shows members as they came
+-- (InnoDB would otherwise order the rows by the unique key); SELECT * does not show it.
 CREATE TABLE IF NOT EXISTS userlist (
+    row_no     INT NOT NULL AUTO_INCREMENT INVISIBLE PRIMARY KEY,
     user_id    INT NOT NULL,
     user_del   INT NOT NULL DEFAULT 0,
     user_name  VARCHAR(100) NOT NULL DEFAULT '',
@@ -28,7 +31,7 @@ CREATE TABLE IF NOT EXISTS userlist (
     user_add   VARCHAR(255) NOT NULL DEFAULT '',
     user_wxid  VARCHAR(64)  NOT NULL DEFAULT '',
     user_notes VARCHAR(255) NOT NULL DEFAULT '',
-    KEY idx_user_id (user_id)
+    UNIQUE KEY uq_user_id (user_id)
 ) ENGINE=InnoDB DEFAULT CHARSET=gbk;
 
 CREATE TABLE IF NOT EXISTS paylist (

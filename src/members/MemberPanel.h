@@ -11,8 +11,6 @@ std::string NextCardNumber();
 void ConfirmMemberPanel();
 void CreateMember();
 void CreateMemberWithFirstRecharge();
-struct MemberRecord;
-bool InsertMemberRecord(const MemberRecord& record);
 void CloseMemberPanel();
 
 void ConnectMemberPanel(MainWindow& window);

@@ -1,9 +1,9 @@
 #include "members/MemberPanelSteps.h"
 
-#include "controls/WindowOps.h"
-#include "form/MainWindow.h"
 #include "common/Threads.h"
+#include "controls/WindowOps.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "members/MemberList.h"
 
 const char kRechargeErrorText[] = "充值错误\r\n\r\n请你检查网络或者数据库连接，如有疑问联系开发者";
@@ -38,20 +38,6 @@ MemberRecord MemberRecordFromPanel() {
     return record;
 }
 
-namespace {
-
-// A statement that fails counts as no row: the card then counts as free.
-bool CardNumberTaken(const std::string& cardNumber) {
-    Sql check("SELECT * FROM userlist WHERE user_id = ");
-    check.id(cardNumber);
-    auto lock = LockSharedDatabase();
-    const int rows = RunSharedQuery(check);
-    FreeSharedResultSet();
-    return rows != 0;
-}
-
-}  // namespace
-
 bool MemberMayBeCreated(const MemberRecord& record, RefusalReport report) {
     auto& ui = TheMainWindow().ui;
     GetSharedConnection();
@@ -66,12 +52,12 @@ bool MemberMayBeCreated(const MemberRecord& record, RefusalReport report) {
         if (TextOf(ui.编辑框_新增会员_手机号).empty()) SetInputFocus(ui.编辑框_新增会员_手机号);
         return false;
     }
-    if (CardNumberTaken(record.user_id)) {
-        report("这个卡号系统中已经存在，请重新输入", "错误提示");
-        SetInputFocus(ui.编辑框_新增会员_卡号);
-        return false;
-    }
     return true;
+}
+
+void ReportCardTaken(RefusalReport report) {
+    report("这个卡号系统中已经存在，请重新输入", "错误提示");
+    SetInputFocus(TheMainWindow().ui.编辑框_新增会员_卡号);
 }
 
 bool AskToGoOnCreating() {

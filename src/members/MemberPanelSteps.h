@@ -20,9 +20,11 @@ MemberRecord MemberRecordFromPanel();
 
 // How a refused creation tells the operator.
 using RefusalReport = void (*)(const std::string& message, const std::string& title);
-// The tests before a member insert, each with its message and focus move; true when the
-// card number may be used.
+// The tests of the typed texts before a member insert, each with its message and focus
+// move; true when they pass. Whether the card is taken is decided with the insert.
 bool MemberMayBeCreated(const MemberRecord& record, RefusalReport report);
+// The card number is in userlist already.
+void ReportCardTaken(RefusalReport report);
 // "Go on creating members?": true for OK.
 bool AskToGoOnCreating();
 // Loads both member lists again and starts their totals pass.
