@@ -140,11 +140,15 @@ void MakeRowCurrent(Recordset& recordset, int64_t row) {
     recordset.rowLengths = recordset.lengths.data() + index * recordset.columns.size();
 }
 
+// The server's own "connection was killed" (ER_CONNECTION_KILLED).
+constexpr unsigned int kConnectionKilled = 1927;
+
 // Errors after which the connection is gone; a statement sent before them may have run.
 bool ConnectionLost(unsigned int error) {
     return error == CR_SERVER_GONE_ERROR || error == CR_SERVER_LOST ||
            error == CR_SERVER_LOST_EXTENDED || error == CR_CONNECTION_ERROR ||
-           error == CR_CONN_HOST_ERROR || error == CR_COMMANDS_OUT_OF_SYNC;
+           error == CR_CONN_HOST_ERROR || error == CR_COMMANDS_OUT_OF_SYNC ||
+           error == kConnectionKilled;
 }
 
 // The session's own SQL mode, strict whatever the server's default: a value the table
