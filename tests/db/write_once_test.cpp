@@ -63,6 +63,8 @@ TEST_F(WriteOnceTest, AnInsertLostToAFrozenServerIsFoundAndNotSentAgain) {
     EXPECT_EQ(once.Write(row,
                          [&](DbHandle connection) {
                              FreezeDatabaseServer();
+                             // The signal takes a moment to stop every thread.
+                             std::this_thread::sleep_for(std::chrono::milliseconds(200));
                              return Insert(connection);
                          }),
               WriteOutcome::Unknown);

@@ -1,5 +1,6 @@
 // Recharging a member through the member panel: the opening, the preview, the stored row,
-// the payment method remembered, and the failures.
+// the payment method remembered, the failures, and one row for one recharge when an answer
+// was lost.
 #include <QComboBox>
 #include <QTest>
 #include <fstream>
