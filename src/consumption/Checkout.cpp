@@ -1,18 +1,27 @@
 #include "consumption/Checkout.h"
 
+#include "common/PlainAmount.h"
+#include "consumption/CheckoutRecord.h"
+#include "consumption/CheckoutTransaction.h"
 #include "controls/TextButton.h"
 #include "controls/WindowOps.h"
-#include "form/MainWindow.h"
-#include "runtime/texts.h"
-#include "consumption/CheckoutRecord.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "members/MemberList.h"
 #include "members/SelectedMemberRefresh.h"
+#include "runtime/texts.h"
 
 namespace {
 
 void ShowCheckoutBalloon(const std::string& text) {
     ShowBalloonTip(TheMainWindow().ui.气球提示框1, MouseScreenX(), MouseScreenY(), text, -1);
+}
+
+// The panel's balance was out of date: it shows the database's now.
+void RefuseUncoveredBill(int64_t balance) {
+    auto& ui = TheMainWindow().ui;
+    SetText(ui.编辑框_快速消费_现有余额, NumberToText(static_cast<double>(balance)));
+    ShowBalloonTip(ui.气球提示框1, MouseScreenX(), MouseScreenY(), "余额不足，不能消费", -1, true);
 }
 
 // The refresh resets the panel only when it reaches it (a selected row with a card
@@ -30,11 +39,17 @@ void ClearSettledBill() {
 
 void CheckoutBill() {
     auto& ui = TheMainWindow().ui;
-    if (ToInteger(TextOf(ui.编辑框_快速消费_消费总金额)) == 0) return;
+    const std::string total = TextOf(ui.编辑框_快速消费_消费总金额);
+    if (ToInteger(total) <= 0 || !IsPlainAmount(total, AmountSign::PositiveOnly)) return;
     GetSharedConnection();
     ConsumptionRecord record = ConsumptionRecordFromPanel();
-    if (!InsertConsumptionRecord(record)) {
-        ShowCheckoutBalloon("操作失败，请检查网络及数据库");
+    BalanceCheck check;
+    const WriteOutcome outcome = StoreBillOnce(record, check);
+    if (outcome != WriteOutcome::Stored) {
+        if (check.covered)
+            ShowCheckoutBalloon("操作失败，请检查网络及数据库");
+        else
+            RefuseUncoveredBill(check.balance);
         return;
     }
     SetText(ui.编辑框_快速消费_备注, "");

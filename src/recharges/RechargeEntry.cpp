@@ -3,16 +3,16 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "controls/WindowOps.h"
-#include "form/MainWindow.h"
-#include "runtime/inifile.h"
-#include "runtime/texts.h"
 #include "common/Notices.h"
+#include "controls/WindowOps.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "login/ConfigFile.h"
 #include "members/MemberList.h"
 #include "members/MemberPanelSteps.h"
 #include "members/SelectedMemberRefresh.h"
+#include "runtime/inifile.h"
+#include "runtime/texts.h"
 
 void OpenRechargePanel() {
     auto& ui = TheMainWindow().ui;
@@ -52,7 +52,7 @@ void RechargeExistingMember() {
     auto& ui = TheMainWindow().ui;
     RechargeRecord record = RechargeRecordFromPanel();
     GetSharedConnection();
-    if (!InsertRechargeRecord(record)) {
+    if (!HasPlainAmounts(record) || !StoreRechargeOnce(record)) {
         ShowNotice(kRechargeErrorText);
         SetInputFocus(ui.编辑框_新增会员_充值金额);
         return;

@@ -13,5 +13,10 @@ void RechargeExistingMember();
 RechargeRecord RechargeRecordFromPanel();
 // The only writer of paylist rows.
 bool InsertRechargeRecord(RechargeRecord& record);
+// Amount and bonus (when given) are plain amounts, a sign allowed.
+bool HasPlainAmounts(const RechargeRecord& record);
+// Stores the record once: false when it surely was not stored, or when that is not known
+// yet (the next call finds out before it sends anything).
+bool StoreRechargeOnce(RechargeRecord& record);
 
 void ConnectRechargeEntry(MainWindow& window);

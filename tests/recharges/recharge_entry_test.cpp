@@ -1,22 +1,52 @@
 // Recharging a member through the member panel: the opening, the preview, the stored row,
-// the payment method remembered, and the failures.
+// the payment method remembered, the failures, and one row for one recharge when an answer
+// was lost.
 #include <QComboBox>
 #include <QTest>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "SignedInWindow.h"
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
+#include "db/client.h"
+#include "db/shared.h"
+#include "login/ConfigFile.h"
 #include "runtime/inifile.h"
 #include "runtime/texts.h"
-#include "login/ConfigFile.h"
 
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
 const char kRechargeError[] = "充值错误\r\n\r\n请你检查网络或者数据库连接，如有疑问联系开发者";
+
+// Statements time out after 2 s on connections opened meanwhile; the server is resumed
+// whatever the test did.
+struct ShortTimeoutGuard {
+    ShortTimeoutGuard() {
+        SetReadTimeoutForTests(2);
+        ResetSharedDatabaseForTests();
+    }
+    ~ShortTimeoutGuard() {
+        ResumeDatabaseServer();
+        SetReadTimeoutForTests(std::nullopt);
+        ResetSharedDatabaseForTests();
+    }
+};
+
+// Freezes the server as soon as an insert into the table waits in it.
+void FreezeUnderWaitingInsert(const std::string& table) {
+    TestDatabase watcher;
+    const std::string waiting =
+        "SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE INFO LIKE "
+        "'INSERT INTO `" +
+        table + "`%'";
+    for (int i = 0; i < 500 && watcher.Rows(waiting).at(0).at(0) == "0"; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    FreezeDatabaseServer();
+}
 
 class RechargeEntryTest : public SignedInWindow {
   protected:
@@ -39,6 +69,11 @@ class RechargeEntryTest : public SignedInWindow {
     }
 
     void Confirm() { Click(ui().按钮_会员管理_新增会员_确定); }
+
+    // Recharges of card 126 wait until the test ends its transaction.
+    void HoldRechargesOf126() {
+        db.Run("START TRANSACTION; SELECT * FROM paylist WHERE user_id = 126 FOR UPDATE");
+    }
 
     std::string Preview() { return TextOf(ui().标签_充值信息提示); }
 
@@ -183,18 +218,26 @@ TEST_F(RechargeEntryTest, TheDatabaseOutOfReachKeepsWhatWasTyped) {
     EXPECT_EQ(ListViewGetCell(members(), RowOfCard("126"), 8), "0");
 }
 
-TEST_F(RechargeEntryTest, AmountsAreStoredAsTypedOrRefusedWithTheErrorNotice) {
+// Only plain amounts are written; the name goes in as typed, quotes and all.
+TEST_F(RechargeEntryTest, PlainAmountsAreStoredAsTypedOthersRefusedWithTheErrorNotice) {
     struct Case {
         std::string amount, bonus;
         bool stored;
     };
     const Case cases[] = {
-        {"10'0", "2\\0", true},
-        {"1\"; DROP TABLE paylist; --", "", true},
-        {"5元", "赠', '99", true},
-        {std::string(32, '7'), "", true},
-        {std::string(33, '7'), "", false},  // longer than the column
-        {"100😀", "", false},                // GBK cannot hold it
+        {"100", "", true},
+        {"99.99", "-0.5", true},
+        {"12345678", "1", true},
+        {"10'0", "", false},
+        {"1\"; DROP TABLE paylist; --", "", false},
+        {"5元", "", false},
+        {"1e3", "", false},
+        {"12abc", "", false},
+        {"100", "2\\0", false},
+        {"100", "20 ", false},
+        {"123456789", "", false},
+        {"1.234", "", false},
+        {"100😀", "", false},
         {"100", "送😀", false},
     };
     for (const Case& c : cases) {
@@ -216,6 +259,51 @@ TEST_F(RechargeEntryTest, AmountsAreStoredAsTypedOrRefusedWithTheErrorNotice) {
         }
     }
     EXPECT_EQ(db.Rows("SELECT COUNT(*) FROM paylist WHERE user_id <> 127"), (Rows{{"0"}}));
+}
+
+// The server freezes while the insert waits in it: the answer never comes and the server
+// cannot be asked. Resumed, it stores the recharge; the next press finds it and tells so.
+TEST_F(RechargeEntryTest, ARechargeLostToAFrozenServerIsFoundByTheNextPressNotStoredTwice) {
+    ShortTimeoutGuard guard;
+    OpenFor("126");
+    TypeAmounts("100", "20");
+    HoldRechargesOf126();
+    std::thread freezer(FreezeUnderWaitingInsert, "paylist");
+    Confirm();
+    freezer.join();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kRechargeError});
+    EXPECT_FALSE(ui().外形框_新增会员->isHidden());
+
+    ResumeDatabaseServer();
+    db.Run("ROLLBACK");
+    ASSERT_TRUE(WaitUntil([&] { return db.CountRows("paylist") == 1; }))
+        << "the resumed server did not store the lost recharge";
+    dialogs().clear();
+    Confirm();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"充值成功"});
+    EXPECT_EQ(db.Rows("SELECT pay_money, pay_give, pay_total FROM paylist"),
+              (Rows{{"100", "20", "120"}}));
+    EXPECT_TRUE(ui().外形框_新增会员->isHidden());
+    EXPECT_EQ(ListViewGetCell(members(), RowOfCard("126"), 8), "120");
+}
+
+// The insert waits for a lock until the answer is given up; its session is ended, so the
+// recharge never lands on its own, and the next press stores it once.
+TEST_F(RechargeEntryTest, ARechargeLostWhileWaitingIsEndedAndTheNextPressStoresItOnce) {
+    ShortTimeoutGuard guard;
+    OpenFor("126");
+    TypeAmounts("100", "20");
+    HoldRechargesOf126();
+    Confirm();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kRechargeError});
+    db.Run("ROLLBACK");
+    Pump(500);
+    EXPECT_EQ(db.CountRows("paylist"), 0) << "the lost recharge landed after all";
+
+    dialogs().clear();
+    Confirm();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"充值成功"});
+    EXPECT_EQ(db.CountRows("paylist"), 1);
 }
 
 TEST_F(RechargeEntryTest, ThePaymentMethodChosenIsRememberedForBothOpenings) {

@@ -1,0 +1,97 @@
+// Writes stored exactly once: an insert whose answer never came is looked up, after its
+// session has ended, before anything is sent again.
+#include "db/write_once.h"
+
+#include <chrono>
+#include <thread>
+
+#include "database_test.h"
+
+namespace {
+
+// Resumes the server whatever the test did, and gives later tests the usual timeout.
+struct ServerGuard {
+    ServerGuard() { SetReadTimeoutForTests(2); }
+    ~ServerGuard() {
+        ResumeDatabaseServer();
+        SetReadTimeoutForTests(std::nullopt);
+    }
+};
+
+class WriteOnceTest : public DatabaseTest {
+  protected:
+    const RowValues row{"paylist",
+                        {{"pay_money", "100"}, {"user_id", "126"}, {"user_name", "O'Brien \\"}}};
+
+    WriteOutcome Insert(DbHandle connection) {
+        ++sent;
+        const Sql statement = Sql("INSERT INTO paylist (pay_money, user_id, user_name) VALUES ('")
+                                  .texts({"100", "126", "O'Brien \\"})
+                                  .literal("')");
+        return InsertOutcome(connection, DbExecute(connection, statement));
+    }
+
+    // Whether the table reaches this many rows within the tries (20 ms apart).
+    bool WaitForRows(int count, int tries = 250) {
+        for (int i = 0; i < tries; ++i) {
+            if (database.CountRows("paylist") == count) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    }
+
+    WriteOnce once;
+    int sent = 0;
+};
+
+TEST_F(WriteOnceTest, EqualRowsAreCountedAsStored) {
+    database.Run(
+        "INSERT INTO paylist (pay_money, user_id, user_name) VALUES "
+        "('100', 126, 'O''Brien \\\\'), ('100', 126, 'O''Brien'), ('100', 127, '')");
+    DbHandle connection = GetSharedConnection();
+    EXPECT_EQ(CountEqualRows(connection, row), 1);
+    EXPECT_EQ(CountEqualRows(connection, {"paylist", {}}), 3);
+    EXPECT_EQ(CountEqualRows(connection, {"no_such_table", {}}), std::nullopt);
+}
+
+// The server freezes after the insert was sent: the answer never comes, and the server
+// cannot be asked either. Resumed, it runs the insert that sat in its socket; the next
+// write of that row finds it and sends nothing.
+TEST_F(WriteOnceTest, AnInsertLostToAFrozenServerIsFoundAndNotSentAgain) {
+    ServerGuard guard;
+    ResetSharedDatabaseForTests();
+    EXPECT_EQ(once.Write(row,
+                         [&](DbHandle connection) {
+                             FreezeDatabaseServer();
+                             // The signal takes a moment to stop every thread.
+                             std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                             return Insert(connection);
+                         }),
+              WriteOutcome::Unknown);
+    ResumeDatabaseServer();
+    ASSERT_TRUE(WaitForRows(1)) << "the resumed server did not run the lost insert";
+
+    EXPECT_EQ(once.Write(row, [&](DbHandle connection) { return Insert(connection); }),
+              WriteOutcome::Stored);
+    EXPECT_EQ(sent, 1);
+    EXPECT_EQ(database.CountRows("paylist"), 1);
+}
+
+// The insert waits for a lock until its answer is given up; its session is ended, so the
+// insert never lands, and the next write sends it once.
+TEST_F(WriteOnceTest, AnInsertLostWhileWaitingIsEndedAndSentOnceMore) {
+    ServerGuard guard;
+    ResetSharedDatabaseForTests();
+    database.Run("START TRANSACTION; SELECT * FROM paylist WHERE user_id = 126 FOR UPDATE");
+    EXPECT_EQ(once.Write(row, [&](DbHandle connection) { return Insert(connection); }),
+              WriteOutcome::NotStored);
+    database.Run("ROLLBACK");
+    EXPECT_FALSE(WaitForRows(1, 50)) << "the lost insert landed after all";
+
+    EXPECT_EQ(once.Write(row, [&](DbHandle connection) { return Insert(connection); }),
+              WriteOutcome::Stored);
+    EXPECT_EQ(sent, 2);
+    EXPECT_EQ(database.CountRows("paylist"), 1);
+}
+
+}  // namespace
