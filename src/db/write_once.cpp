@@ -41,6 +41,19 @@ bool EndSession(DbHandle connection, uint64_t session) {
     }
 }
 
+std::string ValueOf(const RowValues& row, const std::string& column) {
+    for (const auto& [name, value] : row.columns)
+        if (name == column) return value;
+    return {};
+}
+
+// After a press the operator saw fail, the next write for the same member is its retry,
+// even when the panel was reset meanwhile (a new time) or the amount retyped: the one
+// that arrived stands, and a second is never sent on top of it.
+bool SameMember(const RowValues& a, const RowValues& b) {
+    return a.table == b.table && ValueOf(a, "user_id") == ValueOf(b, "user_id");
+}
+
 }  // namespace
 
 std::optional<int64_t> CountEqualRows(DbHandle connection, const RowValues& row) {
@@ -67,9 +80,9 @@ WriteOutcome WriteOnce::Write(const RowValues& row,
     if (pending_) {
         const WriteOutcome earlier = Settle(*pending_);
         if (earlier == WriteOutcome::Unknown) return WriteOutcome::Unknown;
-        const bool same = pending_->row == row;
+        const bool retry = SameMember(pending_->row, row);
         pending_.reset();
-        if (earlier == WriteOutcome::Stored && same) return WriteOutcome::Stored;
+        if (earlier == WriteOutcome::Stored && retry) return WriteOutcome::Stored;
     }
     const DbHandle connection = GetSharedConnection();
     const std::optional<int64_t> before = CountEqualRows(connection, row);

@@ -31,8 +31,8 @@ std::optional<int64_t> CountEqualRows(DbHandle connection, const RowValues& row)
 class WriteOnce {
   public:
     // Writes the row with send on the shared connection, which send's outcome describes.
-    // A write left unknown before is settled first: when it was this same row and it
-    // arrived, the row counts as stored and nothing is sent. Unknown is returned only when
+    // A write left unknown before is settled first: when it arrived and was for the same
+    // member (user_id), this write counts as stored and nothing is sent. Unknown is returned only when
     // the server cannot say now; the write is then settled at the next call.
     WriteOutcome Write(const RowValues& row, const std::function<WriteOutcome(DbHandle)>& send);
 
