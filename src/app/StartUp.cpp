@@ -22,7 +22,7 @@ void HandOverPeers() {
     peers.openRechargePanel = OpenRechargePanel;
     peers.rechargeExistingMember = RechargeExistingMember;
     peers.rechargeRecordFromPanel = RechargeRecordFromPanel;
-    peers.insertRechargeRecord = InsertRechargeRecord;
+    peers.storeRecharge = StoreRechargeOnce;
 }
 
 void ConnectHandlers(MainWindow& window) {

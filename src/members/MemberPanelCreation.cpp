@@ -21,7 +21,7 @@ void ReportInMessageBox(const std::string& message, const std::string& title) {
 
 bool StoreFirstRecharge() {
     RechargeRecord recharge = Peers().rechargeRecordFromPanel();
-    return Peers().insertRechargeRecord(recharge);
+    return Peers().storeRecharge(recharge);
 }
 
 MemberStoreResult StoreOnSharedConnection(const MemberRecord& record) {

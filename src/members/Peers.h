@@ -10,7 +10,8 @@ struct MemberPeers {
     void (*rechargeExistingMember)() = nullptr;
     // The recharge of the member panel, built as a recharge of an existing member is.
     RechargeRecord (*rechargeRecordFromPanel)() = nullptr;
-    bool (*insertRechargeRecord)(RechargeRecord& record) = nullptr;
+    // Stores the recharge once, and only with plain amounts.
+    bool (*storeRecharge)(RechargeRecord& record) = nullptr;
 };
 
 MemberPeers& Peers();

@@ -52,7 +52,7 @@ void RechargeExistingMember() {
     auto& ui = TheMainWindow().ui;
     RechargeRecord record = RechargeRecordFromPanel();
     GetSharedConnection();
-    if (!HasPlainAmounts(record) || !StoreRechargeOnce(record)) {
+    if (!StoreRechargeOnce(record)) {
         ShowNotice(kRechargeErrorText);
         SetInputFocus(ui.编辑框_新增会员_充值金额);
         return;

@@ -15,8 +15,9 @@ RechargeRecord RechargeRecordFromPanel();
 bool InsertRechargeRecord(RechargeRecord& record);
 // Amount and bonus (when given) are plain amounts, a sign allowed.
 bool HasPlainAmounts(const RechargeRecord& record);
-// Stores the record once: false when it surely was not stored, or when that is not known
-// yet (the next call finds out before it sends anything).
+// Stores the record once, and only with plain amounts: false when it surely was not stored,
+// or when that is not known yet (the next call finds out before it sends anything). The
+// recharge of an existing member and a new member's first recharge both go through here.
 bool StoreRechargeOnce(RechargeRecord& record);
 
 void ConnectRechargeEntry(MainWindow& window);

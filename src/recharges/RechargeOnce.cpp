@@ -28,6 +28,7 @@ bool HasPlainAmounts(const RechargeRecord& record) {
 }
 
 bool StoreRechargeOnce(RechargeRecord& record) {
+    if (!HasPlainAmounts(record)) return false;
     static WriteOnce recharges;
     record.pay_del = kLiveFlag;
     const WriteOutcome outcome = recharges.Write(RowOf(record), [&](DbHandle connection) {

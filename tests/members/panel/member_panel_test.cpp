@@ -419,9 +419,9 @@ TEST_F(MemberPanelTest, CreatingWithAFirstRechargeStoresBothRows) {
 
 TEST_F(MemberPanelTest, AFailedFirstRechargeTurnsThePanelToRechargingTheMember) {
     ASSERT_NO_FATAL_FAILURE(StartSignedIn());
-    // The member insert succeeds, the recharge insert is refused: GBK cannot hold the
-    // first amount, the second is longer than the column.
-    const std::string amounts[] = {"100😀", std::string(40, '1')};
+    // The member insert succeeds, the recharge is refused: none of these is a plain amount
+    // (the server would read the last two otherwise than the program).
+    const std::string amounts[] = {"100😀", std::string(40, '1'), "1e3", "12abc"};
     for (const std::string& amount : amounts) {
         SCOPED_TRACE(amount);
         Click(ui().按钮_新增会员);
