@@ -5,8 +5,9 @@
 #include <QMouseEvent>
 #include <functional>
 
-#include "form/MainWindow.h"
 #include "consumption/QuickConsume.h"
+#include "controls/AmountValidator.h"
+#include "form/MainWindow.h"
 
 namespace {
 
@@ -40,6 +41,8 @@ void ConnectQuickConsume(MainWindow& window) {
                      [] { TheMainWindow().ui.外形框_快速消费->hide(); });
     QObject::connect(ui.列表框_快速消费_消费项目清单, &QListWidget::itemDoubleClicked, &window,
                      [] { AddItemToBill(); });
+    ui.编辑框_快速消费_消费总金额->setValidator(
+        new AmountValidator(AmountValidator::Sign::PositiveOnly, ui.编辑框_快速消费_消费总金额));
     // Typed changes only: the handlers write the total themselves and expect it to stay.
     QObject::connect(ui.编辑框_快速消费_消费总金额, &QLineEdit::textEdited, &window,
                      [] { CheckBillTotal(); });

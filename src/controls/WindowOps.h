@@ -26,6 +26,9 @@ void PopupMenuAtCursor(QWidget* window, QMenu* menu);
 void SetInputFocus(QWidget* unit);
 // Handles what is waiting, repaints included.
 void ProcessPendingEvents();
+// Lets the time pass. On the window's thread the window keeps painting and its timers and
+// queued work run, but mouse and keys wait until the time is over; elsewhere it sleeps.
+void WaitMilliseconds(int ms);
 
 // The pointer's position on the screen, or the one a test set (nullopt: the real one).
 int MouseScreenX();

@@ -2,6 +2,8 @@
 
 #include <cassert>
 
+#include "controls/AsteriskPassword.h"
+
 namespace {
 MainWindow* current = nullptr;
 }
@@ -10,6 +12,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     ui.setupUi(this);
     // uic applies only the size of a top-level form; the stored place is 50, 50.
     move(50, 50);
+    // The nameless-member note shows its three lines in its 36 pixels only without margins.
+    ui.编辑框_快速消费_手机号->document()->setDocumentMargin(0);
+    ShowPasswordAsAsterisks(ui.编辑框_密码);
     时钟1 = new QTimer(this);
     时钟1->setObjectName(QStringLiteral("时钟1"));
     时钟1->setInterval(200);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "common/Notices.h"
+#include "controls/AmountValidator.h"
 #include "controls/WindowOps.h"
 #include "db/shared.h"
 #include "form/MainWindow.h"
@@ -72,8 +73,11 @@ void RechargeExistingMember() {
 void ConnectRechargeEntry(MainWindow& window) {
     auto& ui = window.ui;
     QObject::connect(ui.按钮_充值, &QAbstractButton::clicked, &window, [] { OpenRechargePanel(); });
-    for (QLineEdit* box : {ui.编辑框_新增会员_充值金额, ui.编辑框_新增会员_充值赠送})
+    for (QLineEdit* box : {ui.编辑框_新增会员_充值金额, ui.编辑框_新增会员_充值赠送}) {
+        // A negative amount is stored as typed and takes money off the card.
+        box->setValidator(new AmountValidator(AmountValidator::Sign::MayBeNegative, box));
         QObject::connect(box, &QLineEdit::textChanged, &window, [] { UpdateRechargePreview(); });
+    }
     QObject::connect(ui.组合框_充值管理_充值方式, &QComboBox::activated, &window,
                      [] { SaveDefaultPaymentMethod(); });
 }

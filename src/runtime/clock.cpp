@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <thread>
 
 namespace {
 
@@ -21,8 +20,4 @@ uint32_t TickCountMs() {
 
 void SetTickCountForTests(std::optional<uint32_t> fixed) {
     fixedTickCount.store(fixed ? int64_t{*fixed} : -1);
-}
-
-void WaitMilliseconds(int ms) {
-    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

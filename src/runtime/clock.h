@@ -6,4 +6,3 @@
 uint32_t TickCountMs();
 // Tests fix the counter (nullopt gives the real one back).
 void SetTickCountForTests(std::optional<uint32_t> fixed);
-void WaitMilliseconds(int ms);

@@ -74,6 +74,36 @@ TEST_F(MainWindowTest, NavigationRowAsTheFormStoresIt) {
     }
 }
 
+// Page controls stand where the form stores them, measured from the page control's own
+// top-left, and lie wholly inside it: the member list ends at the control's lower edge.
+TEST_F(MainWindowTest, PageControlsStandAtTheirStoredPlaces) {
+    loggedIn = 1;
+    struct Case {
+        int page;
+        QWidget* control;
+        QRect stored;
+    } cases[] = {
+        {0, ui().超级列表框_会员管理_会员列表, QRect(0, 127, 950, 432)},
+        {0, ui().编辑框_会员管理_搜索, QRect(20, 69, 184, 40)},
+        {3, ui().编辑框_密码, QRect(25, 286, 184, 40)},
+        {3, ui().图片框1, QRect(24, 55, 144, 128)},
+    };
+    auto* pages = ui().选择夹1;
+    for (const Case& c : cases) {
+        const std::string name = c.control->objectName().toStdString();
+        pages->setCurrentIndex(c.page);
+        Pump(5);
+        const QRect placed(c.control->mapTo(pages, QPoint(0, 0)), c.control->size());
+        EXPECT_EQ(placed, c.stored) << name;
+        EXPECT_TRUE(pages->rect().contains(placed)) << name;
+        EXPECT_EQ(c.control->visibleRegion().boundingRect(), c.control->rect()) << name;
+    }
+    // A new size of the control keeps the pages over all of it.
+    pages->resize(pages->width(), pages->height() + 10);
+    Pump(5);
+    EXPECT_EQ(ui().编辑框_密码->mapTo(pages, QPoint(0, 0)), QPoint(25, 286));
+}
+
 TEST_F(MainWindowTest, SpecifiedFontFamiliesResolveToInstalledFonts) {
     QFont font(QStringLiteral("微软雅黑"));
     font.setPixelSize(16);

@@ -112,6 +112,13 @@ TEST_F(LoginTest, EnterInThePasswordBoxLogsIn) {
     EXPECT_EQ(operatorTel, "Chief");
 }
 
+TEST_F(LoginTest, ThePasswordShowsAnAsteriskPerCharacter) {
+    QLineEdit* box = ui().编辑框_密码;
+    QTest::keyClicks(box, "ab1");
+    EXPECT_EQ(box->text().toStdString(), "ab1");
+    EXPECT_EQ(box->displayText().toStdString(), "***");
+}
+
 TEST_F(LoginTest, EnterInTheLoginNameBoxMovesToThePassword) {
     OnLoginNameKeyDown(13);
     EXPECT_EQ(window().focusWidget(), ui().编辑框_密码);

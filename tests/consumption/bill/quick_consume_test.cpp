@@ -1,11 +1,13 @@
 // The quick-consume panel: opening it for the selected member and building the bill.
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include "MemberListFixture.h"
+#include "consumption/QuickConsume.h"
 #include "controls/BalloonTip.h"
 #include "controls/WindowOps.h"
 #include "runtime/datetime.h"
-#include "consumption/QuickConsume.h"
 
 namespace {
 
@@ -115,6 +117,24 @@ TEST_F(QuickConsumeTest, AMemberWithoutANameGetsTheNoteWithThePhoneNumber) {
               "本会员姓名为空\r\n----------------\r\n手机号[13900001111]");
     OpenFor("1");
     EXPECT_TRUE(ui().编辑框_快速消费_手机号->isHidden());
+}
+
+// All three lines of the note are readable in its stored 121 x 36: nothing to scroll to,
+// no line cut off at the right, no scroll bar.
+TEST_F(QuickConsumeTest, TheNoteShowsItsThreeLinesAtItsStoredSize) {
+    OpenFor("2");
+    Pump(10);
+    QPlainTextEdit* note = ui().编辑框_快速消费_手机号;
+    ASSERT_EQ(note->size(), QSize(121, 36));
+    const QFontMetrics metrics(note->font());
+    const QStringList lines = note->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_LE(3 * metrics.lineSpacing(), note->viewport()->height());
+    for (const QString& line : lines)
+        EXPECT_LE(metrics.horizontalAdvance(line), note->viewport()->width()) << line.toStdString();
+    EXPECT_EQ(note->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(note->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(note->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(QuickConsumeTest, WithoutASelectedRowTheBillEmptiesAndThePanelKeepsItsMember) {
