@@ -2,9 +2,12 @@
 #include <functional>
 
 // The window's thread is the thread of the application object; widgets are touched there only.
+// False everywhere once the application object has started to go, and before it exists.
 bool OnWindowThread();
 // Runs the work at once on the window's thread; from another thread, waits until the window's
 // thread has run it (its event loop must be running and must not be waiting for the caller).
-void RunOnWindowThread(std::function<void()> work);
-// Queues the work for the window's thread and returns at once.
-void PostToWindowThread(std::function<void()> work);
+// False when the work did not run: no window's thread takes work (the application object is
+// gone or going), or the work was still queued when it went. A worker never runs it itself.
+bool RunOnWindowThread(std::function<void()> work);
+// Queues the work for the window's thread and returns at once; false when nothing takes it.
+bool PostToWindowThread(std::function<void()> work);

@@ -1,11 +1,13 @@
 #include "form/MainWindow.h"
 
+#include <atomic>
 #include <cassert>
 
 #include "controls/AsteriskPassword.h"
+#include "controls/WindowThread.h"
 
 namespace {
-MainWindow* current = nullptr;
+std::atomic<MainWindow*> current{nullptr};
 }
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
@@ -22,12 +24,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 }
 
 MainWindow::~MainWindow() {
-    if (current == this) current = nullptr;
+    MainWindow* self = this;
+    current.compare_exchange_strong(self, nullptr);
 }
 
 MainWindow& TheMainWindow() {
-    assert(current != nullptr);
-    return *current;
+    assert(OnWindowThread());
+    MainWindow* window = current.load();
+    assert(window != nullptr);
+    return *window;
 }
 
-bool MainWindowExists() { return current != nullptr; }
+bool MainWindowExists() { return OnWindowThread() && current.load() != nullptr; }

@@ -19,6 +19,7 @@ class MainWindow : public QWidget {
     QTimer* 时钟1;
 };
 
-// The window that exists now; only one does at a time.
+// The window that exists now; only one does at a time. Both are for the window's thread: off
+// it no window exists for the caller, so a worker never reaches a widget by itself.
 MainWindow& TheMainWindow();
 bool MainWindowExists();

@@ -2,6 +2,7 @@
 #include <QFontInfo>
 #include <QTest>
 #include <QTimer>
+#include <thread>
 
 #include "WindowFixture.h"
 #include "app/StartUp.h"
@@ -110,6 +111,13 @@ TEST_F(MainWindowTest, SpecifiedFontFamiliesResolveToInstalledFonts) {
     EXPECT_NE(QFontInfo(font).family(), QString()) << "no font for 微软雅黑";
     EXPECT_TRUE(QFontInfo(font).family().contains("WenQuanYi", Qt::CaseInsensitive))
         << QFontInfo(font).family().toStdString();
+}
+
+TEST_F(MainWindowTest, AWorkerIsNeverHandedTheWindow) {
+    bool exists = true;
+    std::thread([&] { exists = MainWindowExists(); }).join();
+    EXPECT_FALSE(exists);
+    EXPECT_TRUE(MainWindowExists());
 }
 
 TEST_F(MainWindowTest, ClosingTheWindowEndsTheLoopWithExitCodeZero) {

@@ -33,9 +33,10 @@ void WindowFixture::StartWindow() {
 }
 
 void WindowFixture::CloseWindow() {
-    if (window_.isNull()) return;
-    // Worker threads hand their results to the window: let them finish first.
+    // Worker threads hand their results to the window: let them finish first, also when the
+    // test closed the window itself, so that none outlives the application object.
     WaitUntil([] { return RunningWorkerThreads() == 0; }, std::chrono::seconds(30));
+    if (window_.isNull()) return;
     Pump(20);
     delete window_.data();
     Pump(10);
