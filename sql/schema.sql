@@ -34,6 +34,8 @@ CREATE TABLE IF NOT EXISTS userlist (
     UNIQUE KEY uq_user_id (user_id)
 ) ENGINE=InnoDB DEFAULT CHARSET=gbk;
 
+-- The histories list a period by a range of the stored times (one fixed text form), so
+-- pay_time and cost_date carry an index each.
 CREATE TABLE IF NOT EXISTS paylist (
     pay_id     INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
     pay_time   VARCHAR(32)  NOT NULL DEFAULT '',
@@ -47,7 +49,8 @@ CREATE TABLE IF NOT EXISTS paylist (
     user_name  VARCHAR(100) NOT NULL DEFAULT '',
     boss_id    VARCHAR(16)  NOT NULL DEFAULT '',
     boss_name  VARCHAR(64)  NOT NULL DEFAULT '',
-    KEY idx_pay_user (user_id)
+    KEY idx_pay_user (user_id),
+    KEY idx_pay_time (pay_time)
 ) ENGINE=InnoDB DEFAULT CHARSET=gbk;
 
 -- xm_id is empty for a bill of several items, so it is kept as text.
@@ -65,7 +68,8 @@ CREATE TABLE IF NOT EXISTS costlist (
     boss_id    VARCHAR(16)  NOT NULL DEFAULT '',
     boss_name  VARCHAR(64)  NOT NULL DEFAULT '',
     KEY idx_cost_user (user_id),
-    KEY idx_cost_item (xm_id)
+    KEY idx_cost_item (xm_id),
+    KEY idx_cost_date (cost_date)
 ) ENGINE=InnoDB DEFAULT CHARSET=gbk;
 
 CREATE TABLE IF NOT EXISTS xmlist (
@@ -75,3 +79,7 @@ CREATE TABLE IF NOT EXISTS xmlist (
     xm_money VARCHAR(32)  NOT NULL DEFAULT '',
     xm_notes VARCHAR(255) NULL
 ) ENGINE=InnoDB DEFAULT CHARSET=gbk;
+
+-- Databases made before the time indexes get them here.
+CREATE INDEX IF NOT EXISTS idx_pay_time ON paylist (pay_time);
+CREATE INDEX IF NOT EXISTS idx_cost_date ON costlist (cost_date);

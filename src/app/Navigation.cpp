@@ -1,8 +1,11 @@
 #include "app/Navigation.h"
 
+#include "backoffice/SettingsPage.h"
+#include "consumption/ConsumptionHistory.h"
 #include "form/MainWindow.h"
 #include "login/SignedInOperator.h"
 #include "members/MemberList.h"
+#include "recharges/RechargeHistory.h"
 
 namespace {
 
@@ -25,7 +28,10 @@ void ConnectNavigation(MainWindow& window) {
     QObject::connect(ui.按钮_会员管理, &QAbstractButton::clicked, &window, [] {
         if (Navigate(0)) OnMemberNavigation();
     });
-    QObject::connect(ui.按钮_会员充值, &QAbstractButton::clicked, &window, [] { Navigate(1); });
-    QObject::connect(ui.按钮_会员消费, &QAbstractButton::clicked, &window, [] { Navigate(2); });
-    QObject::connect(ui.按钮_系统设置, &QAbstractButton::clicked, &window, [] { Navigate(3); });
+    QObject::connect(ui.按钮_会员充值, &QAbstractButton::clicked, &window,
+                     [] { ShowRechargeHistoryPage(); });
+    QObject::connect(ui.按钮_会员消费, &QAbstractButton::clicked, &window,
+                     [] { ShowConsumptionHistoryPage(); });
+    QObject::connect(ui.按钮_系统设置, &QAbstractButton::clicked, &window,
+                     [] { ShowSettingsPage(); });
 }

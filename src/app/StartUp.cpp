@@ -2,7 +2,9 @@
 
 #include "app/Navigation.h"
 #include "app/WindowCreation.h"
+#include "backoffice/SettingsPage.h"
 #include "consumption/Checkout.h"
+#include "consumption/ConsumptionHistory.h"
 #include "consumption/QuickConsume.h"
 #include "form/MainWindow.h"
 #include "login/Login.h"
@@ -12,6 +14,7 @@
 #include "members/MemberPanel.h"
 #include "members/Peers.h"
 #include "recharges/RechargeEntry.h"
+#include "recharges/RechargeHistory.h"
 
 namespace {
 
@@ -35,6 +38,9 @@ void ConnectHandlers(MainWindow& window) {
     ConnectRechargeEntry(window);
     ConnectQuickConsume(window);
     ConnectCheckout(window);
+    ConnectRechargeHistory(window);
+    ConnectConsumptionHistory(window);
+    ConnectSettingsPage(window);
 }
 
 }  // namespace

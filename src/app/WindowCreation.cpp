@@ -1,11 +1,11 @@
 #include "app/WindowCreation.h"
 
+#include "common/Threads.h"
 #include "controls/WindowOps.h"
 #include "form/MainWindow.h"
-#include "runtime/inifile.h"
-#include "common/Threads.h"
 #include "login/ConfigFile.h"
 #include "login/OperatorCombo.h"
+#include "runtime/inifile.h"
 
 void OnWindowCreated(MainWindow& window) {
     auto& ui = window.ui;

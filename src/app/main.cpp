@@ -2,8 +2,8 @@
 #include <QElapsedTimer>
 
 #include "app/StartUp.h"
-#include "controls/Fonts.h"
 #include "common/Threads.h"
+#include "controls/Fonts.h"
 
 namespace {
 

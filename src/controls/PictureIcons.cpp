@@ -154,3 +154,27 @@ void DrawCloudWithArrow(QPainter& painter, const QRectF& box, const QColor& colo
     painter.drawLine(tip, tip + QPointF(-s * 0.08, -s * 0.06));
     painter.drawLine(tip, tip + QPointF(-s * 0.08, s * 0.06));
 }
+
+void DrawClipboard(QPainter& painter, const QRectF& box, const QColor& color) {
+    const qreal s = box.width();
+    painter.setPen(RoundPen(color, s * 0.08));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(box.adjusted(s * 0.15, s * 0.12, -s * 0.15, 0), s * 0.08, s * 0.08);
+    painter.setBrush(color);
+    painter.drawRect(QRectF(box.left() + s * 0.35, box.top(), s * 0.3, s * 0.16));
+    for (int line = 0; line < 3; ++line) {
+        const qreal y = box.top() + s * (0.4 + 0.18 * line);
+        painter.drawLine(QPointF(box.left() + s * 0.3, y), QPointF(box.right() - s * 0.3, y));
+    }
+}
+
+void DrawCard(QPainter& painter, const QRectF& box, const QColor& color) {
+    const qreal s = box.width();
+    const QRectF card(box.left(), box.top() + s * 0.18, s, s * 0.64);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawRoundedRect(card, s * 0.08, s * 0.08);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(card.left(), card.top() + s * 0.12, s, s * 0.1));
+    painter.drawRect(QRectF(card.left() + s * 0.1, card.bottom() - s * 0.2, s * 0.35, s * 0.08));
+}

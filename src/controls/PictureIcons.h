@@ -16,3 +16,5 @@ void DrawPlus(QPainter& painter, const QRectF& box, const QColor& color);
 void DrawCircledYen(QPainter& painter, const QRectF& box, const QColor& color);
 void DrawCalculator(QPainter& painter, const QRectF& box, const QColor& color);
 void DrawCloudWithArrow(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawClipboard(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawCard(QPainter& painter, const QRectF& box, const QColor& color);

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -66,4 +67,28 @@ void WaitMilliseconds(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void ProcessPendingEventsExceptInput() {
+    RunOnWindowThread([] {
+        InputHold hold;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+}
+
+void WaitForWork(const std::function<void()>& work) {
+    if (QCoreApplication::instance() == nullptr || !OnWindowThread()) {
+        work();
+        return;
+    }
+    InputHold hold;
+    QEventLoop loop;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        work();
+        done = true;
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    while (!done) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
 }

@@ -2,6 +2,7 @@
 // The window runtime operations the handlers call. Texts are UTF-8.
 
 #include <QPoint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,12 @@ void PopupMenuAtCursor(QWidget* window, QMenu* menu);
 void SetInputFocus(QWidget* unit);
 // Handles what is waiting, repaints included.
 void ProcessPendingEvents();
+// The same without mouse and keys: input that arrives meanwhile waits until the call is over,
+// so no click reaches a handler that is still running.
+void ProcessPendingEventsExceptInput();
+// Runs the work on a thread of its own; on the window's thread the window keeps painting
+// and its timers and queued work run meanwhile, but mouse and keys wait until it is done.
+void WaitForWork(const std::function<void()>& work);
 // Lets the time pass. On the window's thread the window keeps painting and its timers and
 // queued work run, but mouse and keys wait until the time is over; elsewhere it sleeps.
 void WaitMilliseconds(int ms);

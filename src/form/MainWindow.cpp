@@ -16,7 +16,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     move(50, 50);
     // The nameless-member note shows its three lines in its 36 pixels only without margins.
     ui.编辑框_快速消费_手机号->document()->setDocumentMargin(0);
-    ShowPasswordAsAsterisks(ui.编辑框_密码);
+    for (QLineEdit* box : {ui.编辑框_密码, ui.编辑框_输入新密码, ui.编辑框_新密码确认,
+                           ui.编辑框_新增管理员_密码, ui.编辑框_新增管理员_密码确认})
+        ShowPasswordAsAsterisks(box);
     时钟1 = new QTimer(this);
     时钟1->setObjectName(QStringLiteral("时钟1"));
     时钟1->setInterval(200);

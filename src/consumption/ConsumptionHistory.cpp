@@ -1,0 +1,163 @@
+#include "consumption/ConsumptionHistory.h"
+
+#include <QPointer>
+
+#include "controls/ListView.h"
+#include "controls/UnitProperties.h"
+#include "controls/WindowOps.h"
+#include "db/shared.h"
+#include "db/sql.h"
+#include "form/MainWindow.h"
+#include "login/SignedInOperator.h"
+#include "periods/HistoryPeriod.h"
+#include "periods/HistoryRows.h"
+#include "runtime/texts.h"
+
+namespace {
+
+const std::string kNotesSeparator = std::string(20, ' ') + "\r\n";
+
+QPointer<HistoryPeriod> period;
+
+Ui::MainWindow& Form() { return TheMainWindow().ui; }
+ListView* ConsumptionList() { return Form().超级列表框_会员消费_消费列表; }
+
+struct ConsumptionListing {
+    HistoryRows rows;
+    int64_t count = 0, sum = 0;
+};
+
+Sql ConsumptionStatement(const std::optional<std::string>& memberId,
+                         const std::optional<PeriodBounds>& bounds) {
+    Sql statement("SELECT * FROM `marlovia`.`costlist` WHERE `cost_del` <> 1");
+    if (memberId) statement.literal(" AND `user_id` =").id(*memberId);
+    if (bounds) AppendPeriodFilter(statement, "`cost_date`", *bounds);
+    if (Form().选择框_新纪录在最前->isChecked()) statement.literal(" ORDER BY `cost_id` DESC");
+    return statement;
+}
+
+// Away from the window's thread: the statement and the reading of its rows.
+ConsumptionListing ReadConsumption(const Sql& statement) {
+    ConsumptionListing listing;
+    auto lock = LockSharedDatabase();
+    GetSharedConnection();
+    const int n = RunSharedQuery(statement);
+    listing.rows.reserve(n);
+    ConsumptionRecord record;
+    for (int i = 1; i <= n; ++i) {
+        ReadConsumptionRow(record, i);
+        if (record.xm_name == "0个项目") record.xm_name.clear();
+        listing.rows.push_back(ConsumptionRowCells(record));
+        listing.count += 1;
+        listing.sum += ToInteger(record.cost_money);
+    }
+    FreeSharedResultSet();
+    return listing;
+}
+
+void QueryConsumption(const std::optional<std::string>& memberId) {
+    FillConsumptionList(ConsumptionList(), memberId, period ? period->bounds() : std::nullopt);
+}
+
+}  // namespace
+
+std::string ConsumptionNotesCell(const ConsumptionRecord& record) {
+    if (!record.xm_id.empty()) return "1个项目" + kNotesSeparator + record.cost_notes;
+    if (record.xm_name.empty()) return record.cost_notes;
+    if (record.cost_notes.empty()) return record.xm_name;
+    return record.xm_name + kNotesSeparator + record.cost_notes;
+}
+
+std::vector<std::string> ConsumptionRowCells(const ConsumptionRecord& record) {
+    return {record.cost_id,
+            record.user_id,
+            record.user_name,
+            record.cost_date,
+            record.xm_name,
+            record.xm_money,
+            record.cost_money,
+            ConsumptionNotesCell(record),
+            record.boss_id.empty() ? std::string() : "[" + record.boss_id + "]" + record.boss_name};
+}
+
+std::string ConsumptionTotalsText(int64_t count, int64_t sum) {
+    return "统计消费" + std::to_string(count) + "次，合计总额" + std::to_string(sum) + "元";
+}
+
+std::string NotesBalloonText(const std::string& notesCell) {
+    return ReplaceText(notesCell, std::string(20, ' '), "\r\n————————");
+}
+
+void ShowConsumptionHistoryPage() {
+    if (loggedIn == 0) return;
+    Form().选择夹1->setCurrentIndex(2);
+    ListViewClear(ConsumptionList());
+    // No figure stands beside an emptied list.
+    SetText(Form().标签_消费管理_汇总信息, "");
+    if (!Form().外形框_当前用户->isHidden()) QueryCurrentMemberConsumption();
+}
+
+void QueryAllMembersConsumption() {
+    SetText(Form().编辑框_消费管理_查询类型, kAllMembersKind);
+    SetText(Form().标签_消费管理_汇总信息, "");
+    QueryConsumption(std::nullopt);
+}
+
+void QueryCurrentMemberConsumption() {
+    SetText(Form().编辑框_消费管理_查询类型, kCurrentMemberKind);
+    SetText(Form().标签_消费管理_汇总信息, "");
+    if (Form().外形框_当前用户->isHidden()) {
+        ListViewClear(ConsumptionList());
+        return;
+    }
+    // An empty card number is no member: it lists nothing rather than every member.
+    QueryConsumption(TextOf(Form().编辑框_全局_卡号));
+}
+
+void FillConsumptionList(ListView* list, const std::optional<std::string>& memberId,
+                         const std::optional<PeriodBounds>& bounds) {
+    const HistoryFillScope filling;
+    ListViewClear(list);
+    const Sql statement = ConsumptionStatement(memberId, bounds);
+    ConsumptionListing listing;
+    WaitForWork([&] { listing = ReadConsumption(statement); });
+    AppendHistoryRows(list, listing.rows);
+    SetText(Form().标签_消费管理_汇总信息, ConsumptionTotalsText(listing.count, listing.sum));
+}
+
+void RerunConsumptionHistory() {
+    if (period) period->rerun();
+}
+
+void ToggleConsumptionPeriodFilter() {
+    if (period) period->toggleFilter();
+}
+
+void ShowConsumptionNotes() {
+    ListView* list = ConsumptionList();
+    const int row = ListViewCurrentRow(list);
+    if (row < 0) return;
+    const std::string text = NotesBalloonText(ListViewGetCell(list, row, 7));
+    const int left = std::get<int>(GetUnitProperty(&TheMainWindow(), UnitProperty::Left));
+    ShowBalloonTip(Form().气球提示框1, left + 660, MouseScreenY(), text, -1, true);
+}
+
+void ConnectConsumptionHistory(MainWindow& window) {
+    auto& ui = window.ui;
+    const HistoryPeriodUnits units{
+        ui.选择框_消费管理_指定日期,
+        ui.外形框_消费管理_指定日期,
+        ui.日期框_消费管理_开始日期,
+        ui.日期框_消费管理_结束日期,
+        ui.编辑框_消费管理_查询类型,
+        {ui.按钮_消费管理_今天, ui.按钮_消费管理_昨天, ui.按钮_消费管理_近7天,
+         ui.按钮_消费管理_本月, ui.按钮_消费管理_上月, ui.按钮_消费管理_近30天}};
+    period = new HistoryPeriod(units, {QueryAllMembersConsumption, QueryCurrentMemberConsumption},
+                               &window);
+    QObject::connect(ui.按钮_消费管理_所有用户, &QAbstractButton::clicked, &window,
+                     [] { QueryAllMembersConsumption(); });
+    QObject::connect(ui.按钮_消费管理_当前用户, &QAbstractButton::clicked, &window,
+                     [] { QueryCurrentMemberConsumption(); });
+    QObject::connect(ui.超级列表框_会员消费_消费列表, &ListView::currentRowChanged, &window,
+                     [] { ShowConsumptionNotes(); });
+}

@@ -1,0 +1,139 @@
+#include "recharges/RechargeHistory.h"
+
+#include <QPointer>
+
+#include "controls/ListViewOps.h"
+#include "controls/UnitProperties.h"
+#include "controls/WindowOps.h"
+#include "db/shared.h"
+#include "db/sql.h"
+#include "form/MainWindow.h"
+#include "login/SignedInOperator.h"
+#include "periods/HistoryPeriod.h"
+#include "periods/HistoryRows.h"
+#include "runtime/texts.h"
+
+namespace {
+
+QPointer<HistoryPeriod> period;
+
+Ui::MainWindow& Form() { return TheMainWindow().ui; }
+ListView* RechargeList() { return Form().超级列表框_会员充值_充值列表; }
+
+struct RechargeListing {
+    HistoryRows rows;
+    int64_t count = 0, paid = 0, bonus = 0, total = 0;
+};
+
+Sql RechargeStatement(const std::optional<std::string>& memberId,
+                      const std::optional<PeriodBounds>& bounds) {
+    Sql statement("SELECT * FROM `marlovia`.`paylist` WHERE `pay_del` <> 1");
+    if (memberId) statement.literal(" AND `user_id` =").id(*memberId);
+    if (bounds) AppendPeriodFilter(statement, "`pay_time`", *bounds);
+    if (Form().选择框_新纪录在最前->isChecked()) statement.literal(" ORDER BY `pay_id` DESC");
+    return statement;
+}
+
+// Away from the window's thread: the statement and the reading of its rows.
+RechargeListing ReadRecharges(const Sql& statement) {
+    RechargeListing listing;
+    auto lock = LockSharedDatabase();
+    GetSharedConnection();
+    const int n = RunSharedQuery(statement);
+    listing.rows.reserve(n);
+    RechargeRecord record;
+    for (int i = 1; i <= n; ++i) {
+        ReadRechargeRow(record, i);
+        if (ToInteger(record.pay_give) == 0) record.pay_give.clear();
+        listing.rows.push_back(RechargeRowCells(record));
+        listing.count += 1;
+        listing.paid += ToInteger(record.pay_money);
+        listing.bonus += ToInteger(record.pay_give);
+        listing.total += ToInteger(record.pay_total);
+    }
+    FreeSharedResultSet();
+    return listing;
+}
+
+void QueryRecharges(const std::optional<std::string>& memberId) {
+    FillRechargeList(RechargeList(), memberId, period ? period->bounds() : std::nullopt);
+}
+
+}  // namespace
+
+std::vector<std::string> RechargeRowCells(const RechargeRecord& record) {
+    return {record.pay_id,    record.user_id,
+            record.user_name, record.pay_time,
+            record.pay_money, record.pay_give,
+            record.pay_total, record.pay_method,
+            record.pay_notes, "[" + record.boss_id + "]" + record.boss_name};
+}
+
+std::string RechargeTotalsText(int64_t count, int64_t paid, int64_t bonus, int64_t total) {
+    return "充值" + std::to_string(count) + "次，实付" + std::to_string(paid) + "元，赠送" +
+           std::to_string(bonus) + "元，合计" + std::to_string(total) + "元";
+}
+
+void ShowRechargeHistoryPage() {
+    if (loggedIn == 0) return;
+    Form().选择夹1->setCurrentIndex(1);
+    ListViewClear(RechargeList());
+    // No figure stands beside an emptied list.
+    SetText(Form().标签_充值管理_汇总信息, "");
+    if (!Form().外形框_当前用户->isHidden()) QueryCurrentMemberRecharges();
+}
+
+void QueryAllMembersRecharges() {
+    SetText(Form().编辑框_充值管理_查询类型, kAllMembersKind);
+    SetText(Form().标签_充值管理_汇总信息, "");
+    QueryRecharges(std::nullopt);
+}
+
+void QueryCurrentMemberRecharges() {
+    SetText(Form().编辑框_充值管理_查询类型, kCurrentMemberKind);
+    SetText(Form().标签_充值管理_汇总信息, "");
+    if (Form().外形框_当前用户->isHidden()) {
+        ListViewClear(RechargeList());
+        return;
+    }
+    // An empty card number is no member: it lists nothing rather than every member.
+    QueryRecharges(TextOf(Form().编辑框_全局_卡号));
+}
+
+void FillRechargeList(ListView* list, const std::optional<std::string>& memberId,
+                      const std::optional<PeriodBounds>& bounds) {
+    const HistoryFillScope filling;
+    ListViewClear(list);
+    const Sql statement = RechargeStatement(memberId, bounds);
+    RechargeListing listing;
+    WaitForWork([&] { listing = ReadRecharges(statement); });
+    AppendHistoryRows(list, listing.rows);
+    SetText(Form().标签_充值管理_汇总信息,
+            RechargeTotalsText(listing.count, listing.paid, listing.bonus, listing.total));
+}
+
+void RerunRechargeHistory() {
+    if (period) period->rerun();
+}
+
+void ToggleRechargePeriodFilter() {
+    if (period) period->toggleFilter();
+}
+
+void ConnectRechargeHistory(MainWindow& window) {
+    auto& ui = window.ui;
+    const HistoryPeriodUnits units{
+        ui.选择框_充值管理_指定日期,
+        ui.外形框_充值管理_指定日期,
+        ui.日期框_充值管理_开始日期,
+        ui.日期框_充值管理_结束日期,
+        ui.编辑框_充值管理_查询类型,
+        {ui.按钮_充值管理_今天, ui.按钮_充值管理_昨天, ui.按钮_充值管理_近7天,
+         ui.按钮_充值管理_本月, ui.按钮_充值管理_上月, ui.按钮_充值管理_近30天}};
+    period =
+        new HistoryPeriod(units, {QueryAllMembersRecharges, QueryCurrentMemberRecharges}, &window);
+    QObject::connect(ui.按钮_充值管理_所有用户, &QAbstractButton::clicked, &window,
+                     [] { QueryAllMembersRecharges(); });
+    QObject::connect(ui.按钮_充值管理_当前用户, &QAbstractButton::clicked, &window,
+                     [] { QueryCurrentMemberRecharges(); });
+}
