@@ -56,6 +56,17 @@ void FreezeDatabaseServer() { SignalDatabaseServer(SIGSTOP); }
 
 void ResumeDatabaseServer() { SignalDatabaseServer(SIGCONT); }
 
+ShortAnswerTimeout::ShortAnswerTimeout() {
+    SetReadTimeoutForTests(2);
+    ResetSharedDatabaseForTests();
+}
+
+ShortAnswerTimeout::~ShortAnswerTimeout() {
+    ResumeDatabaseServer();
+    SetReadTimeoutForTests(std::nullopt);
+    ResetSharedDatabaseForTests();
+}
+
 void TestDatabase::Run(const std::string& sql) {
     ASSERT_EQ(mysql_real_query(mysql_, sql.data(), sql.size()), 0)
         << mysql_error(mysql_) << "\n  in: " << sql;

@@ -50,3 +50,11 @@ int UnusedPort();
 // statement's answer never come. A failure is a test failure.
 void FreezeDatabaseServer();
 void ResumeDatabaseServer();
+
+// For a test that makes an answer never come: while it lives, new connections give up
+// waiting after 2 s; on both ends the shared connection starts afresh, and at its end the
+// server is resumed whatever the test did.
+struct ShortAnswerTimeout {
+    ShortAnswerTimeout();
+    ~ShortAnswerTimeout();
+};
