@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
+#include <chrono>
 
 bool OnWindowThread() {
     const QCoreApplication* app = QCoreApplication::instance();
@@ -25,4 +26,21 @@ void PostToWindowThread(std::function<void()> work) {
         return;
     }
     QMetaObject::invokeMethod(app, std::move(work), Qt::QueuedConnection);
+}
+
+void RunOnWindowThreadInSlices(const std::function<bool()>& step) {
+    constexpr auto kSlice = std::chrono::milliseconds(8);
+    if (OnWindowThread()) {
+        while (step()) {
+        }
+        return;
+    }
+    bool more = true;
+    while (more) {
+        RunOnWindowThread([&] {
+            const auto end = std::chrono::steady_clock::now() + kSlice;
+            while ((more = step()) && std::chrono::steady_clock::now() < end) {
+            }
+        });
+    }
 }

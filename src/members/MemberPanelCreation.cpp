@@ -1,12 +1,12 @@
 // Creating a member, alone or with a first recharge.
-#include "controls/WindowOps.h"
-#include "form/MainWindow.h"
-#include "runtime/clock.h"
 #include "common/Notices.h"
+#include "controls/WindowOps.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "members/MemberPanel.h"
 #include "members/MemberPanelSteps.h"
 #include "members/Peers.h"
+#include "runtime/clock.h"
 
 namespace {
 

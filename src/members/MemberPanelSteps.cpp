@@ -1,9 +1,9 @@
 #include "members/MemberPanelSteps.h"
 
-#include "controls/WindowOps.h"
-#include "form/MainWindow.h"
 #include "common/Threads.h"
+#include "controls/WindowOps.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "members/MemberList.h"
 
 const char kRechargeErrorText[] = "充值错误\r\n\r\n请你检查网络或者数据库连接，如有疑问联系开发者";

@@ -1,36 +1,57 @@
-// The totals pass: started on a worker thread after every load of the member list.
+// The totals pass: started on a worker thread after every load of the member list. Each
+// sweep computes every member's totals with one statement and writes them row by row.
+#include <memory>
+
 #include "members/MemberList.h"
 #include "members/MemberListSweep.h"
 #include "members/MemberRowTotals.h"
 #include "members/MemberTotals.h"
 
+namespace {
+
+// The totals of the card number, 0 for one without live records.
+template <typename Totals>
+Totals Find(const TotalsByCard<Totals>& all, std::optional<int64_t> key) {
+    if (!key) return {};
+    const auto found = all.find(*key);
+    return found == all.end() ? Totals{} : found->second;
+}
+
+}  // namespace
+
 void ComputedColumnsThreadEntry(int32_t /*parameter*/) { FillMemberComputedColumns(); }
 
 void FillMemberComputedColumns() {
+    BeginTotalsPass();
     FillRechargeColumns();
     FillConsumptionColumns();
     MirrorMemberRows(false);
 }
 
 void FillRechargeColumns() {
-    SweepVisibleRows([](int row, const std::string& id, DbHandle connection) -> RowWrite {
+    SweepVisibleRows([](DbHandle connection) -> RowWriter {
+        // Taken before the statement: a refresh that starts later wins over these totals.
         const uint64_t stamp = TakeTotalsStamp();
-        RechargeTotals totals;
-        if (!QueryMemberRechargeTotals(id, connection, totals.count, totals.paidSum,
-                                       totals.totalSum))
-            return nullptr;
-        return [=](ListView* list) { WriteRechargeTotals(list, row, id, stamp, totals); };
+        auto all = QueryAllRechargeTotals(connection);
+        if (!all) return nullptr;
+        return [stamp, all = std::make_shared<const TotalsByCard<RechargeTotals>>(std::move(*all))](
+                   ListView* list, int row, const std::string& id, std::optional<int64_t> key) {
+            WriteRechargeTotals(list, row, id, stamp, Find(*all, key));
+        };
     });
 }
 
-// The balance follows from the recharge cells of the same card number (see
+// The balance follows from the recharge totals of the same card number (see
 // WriteConsumptionTotals).
 void FillConsumptionColumns() {
-    SweepVisibleRows([](int row, const std::string& id, DbHandle connection) -> RowWrite {
+    SweepVisibleRows([](DbHandle connection) -> RowWriter {
         const uint64_t stamp = TakeTotalsStamp();
-        ConsumptionTotals totals;
-        if (!QueryMemberConsumptionTotals(id, connection, totals.count, totals.moneySum))
-            return nullptr;
-        return [=](ListView* list) { WriteConsumptionTotals(list, row, id, stamp, totals); };
+        auto all = QueryAllConsumptionTotals(connection);
+        if (!all) return nullptr;
+        return
+            [stamp, all = std::make_shared<const TotalsByCard<ConsumptionTotals>>(std::move(*all))](
+                ListView* list, int row, const std::string& id, std::optional<int64_t> key) {
+                WriteConsumptionTotals(list, row, id, stamp, Find(*all, key));
+            };
     });
 }
