@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "db/client.h"
 
@@ -30,8 +32,24 @@ using RowWriter = std::function<void(ListView* list, int row, const std::string&
 // totals could not be computed (every row then keeps its cells).
 using TableComputation = std::function<RowWriter(DbHandle connection)>;
 
-// Takes the card numbers (cell 0) of the visible rows; without rows, or when no
-// connection opens, does nothing. Otherwise computes once, closes the connection, and
-// writes every row whose card number converts to a non-zero whole number, in row order.
-// Stops early when the window is gone or the pass is no longer current.
-void SweepVisibleRows(const TableComputation& compute);
+// One sweep over the visible rows. Taking the card numbers (cell 0) of the visible rows
+// starts it; without rows it does nothing more. Otherwise the computation runs at once on a
+// thread of its own with a private connection (nothing when none opens), so the sweeps of a
+// pass can wait on the server together.
+class RowSweep {
+  public:
+    explicit RowSweep(TableComputation compute);
+    ~RowSweep();
+    RowSweep(const RowSweep&) = delete;
+    RowSweep& operator=(const RowSweep&) = delete;
+
+    // Waits for the computation, then writes every row whose card number converts to a
+    // non-zero whole number, in row order, a slice at a time on the window's thread. Stops
+    // early when the window is gone or the pass is no longer current.
+    void write();
+
+  private:
+    uint64_t pass_;
+    std::vector<std::string> cards_;
+    std::future<RowWriter> writer_;
+};

@@ -17,41 +17,42 @@ Totals Find(const TotalsByCard<Totals>& all, std::optional<int64_t> key) {
     return found == all.end() ? Totals{} : found->second;
 }
 
+RowWriter ComputeRechargeColumns(DbHandle connection) {
+    // Taken before the statement: a refresh that starts later wins over these totals.
+    const uint64_t stamp = TakeTotalsStamp();
+    auto all = QueryAllRechargeTotals(connection);
+    if (!all) return nullptr;
+    return [stamp, all = std::make_shared<const TotalsByCard<RechargeTotals>>(std::move(*all))](
+               ListView* list, int row, const std::string& id, std::optional<int64_t> key) {
+        WriteRechargeTotals(list, row, id, stamp, Find(*all, key));
+    };
+}
+
+RowWriter ComputeConsumptionColumns(DbHandle connection) {
+    const uint64_t stamp = TakeTotalsStamp();
+    auto all = QueryAllConsumptionTotals(connection);
+    if (!all) return nullptr;
+    return [stamp, all = std::make_shared<const TotalsByCard<ConsumptionTotals>>(std::move(*all))](
+               ListView* list, int row, const std::string& id, std::optional<int64_t> key) {
+        WriteConsumptionTotals(list, row, id, stamp, Find(*all, key));
+    };
+}
+
 }  // namespace
 
-void ComputedColumnsThreadEntry(int32_t /*parameter*/) { FillMemberComputedColumns(); }
-
+// The two statements run at the same time; the recharge cells are written first, as the
+// balance needs them (see WriteConsumptionTotals).
 void FillMemberComputedColumns() {
     BeginTotalsPass();
-    FillRechargeColumns();
-    FillConsumptionColumns();
+    RowSweep recharge(ComputeRechargeColumns);
+    RowSweep consumption(ComputeConsumptionColumns);
+    recharge.write();
+    consumption.write();
     MirrorMemberRows(false);
 }
 
-void FillRechargeColumns() {
-    SweepVisibleRows([](DbHandle connection) -> RowWriter {
-        // Taken before the statement: a refresh that starts later wins over these totals.
-        const uint64_t stamp = TakeTotalsStamp();
-        auto all = QueryAllRechargeTotals(connection);
-        if (!all) return nullptr;
-        return [stamp, all = std::make_shared<const TotalsByCard<RechargeTotals>>(std::move(*all))](
-                   ListView* list, int row, const std::string& id, std::optional<int64_t> key) {
-            WriteRechargeTotals(list, row, id, stamp, Find(*all, key));
-        };
-    });
-}
+void FillRechargeColumns() { RowSweep(ComputeRechargeColumns).write(); }
 
-// The balance follows from the recharge totals of the same card number (see
-// WriteConsumptionTotals).
-void FillConsumptionColumns() {
-    SweepVisibleRows([](DbHandle connection) -> RowWriter {
-        const uint64_t stamp = TakeTotalsStamp();
-        auto all = QueryAllConsumptionTotals(connection);
-        if (!all) return nullptr;
-        return
-            [stamp, all = std::make_shared<const TotalsByCard<ConsumptionTotals>>(std::move(*all))](
-                ListView* list, int row, const std::string& id, std::optional<int64_t> key) {
-                WriteConsumptionTotals(list, row, id, stamp, Find(*all, key));
-            };
-    });
-}
+void FillConsumptionColumns() { RowSweep(ComputeConsumptionColumns).write(); }
+
+void ComputedColumnsThreadEntry(int32_t /*parameter*/) { FillMemberComputedColumns(); }
