@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <charconv>
+#include <utility>
 #include <vector>
 
 #include "controls/ListViewOps.h"
@@ -63,24 +64,35 @@ uint64_t ThisTotalsPass() { return thisPass; }
 
 bool TotalsPassIsCurrent(uint64_t pass) { return pass == 0 || pass == lastEvent.load(); }
 
-void SweepVisibleRows(const TableComputation& compute) {
-    const uint64_t pass = ThisTotalsPass();
-    if (!TotalsPassIsCurrent(pass)) return;
-    const std::optional<std::vector<std::string>> cards = ReadCardNumbers(pass);
-    if (!cards || cards->empty() || !TotalsPassIsCurrent(pass)) return;
-    const DbHandle connection = OpenPrivateConnection();
-    if (connection == 0) return;
-    const RowWriter write = compute(connection);
-    DbClose(connection);
-    if (!write) return;
+RowSweep::RowSweep(TableComputation compute) : pass_(ThisTotalsPass()) {
+    if (!TotalsPassIsCurrent(pass_)) return;
+    std::optional<std::vector<std::string>> cards = ReadCardNumbers(pass_);
+    if (!cards || cards->empty() || !TotalsPassIsCurrent(pass_)) return;
+    cards_ = std::move(*cards);
+    writer_ = std::async(std::launch::async, [compute = std::move(compute)]() -> RowWriter {
+        const DbHandle connection = OpenPrivateConnection();
+        if (connection == 0) return nullptr;
+        RowWriter writer = compute(connection);
+        DbClose(connection);
+        return writer;
+    });
+}
 
+RowSweep::~RowSweep() {
+    if (writer_.valid()) writer_.wait();
+}
+
+void RowSweep::write() {
+    if (!writer_.valid()) return;
+    const RowWriter write = writer_.get();
+    if (!write) return;
     size_t row = 0;
     RunOnWindowThreadInSlices([&] {
-        if (!MainWindowExists() || !TotalsPassIsCurrent(pass)) return false;
-        const std::string& id = (*cards)[row];
+        if (!MainWindowExists() || !TotalsPassIsCurrent(pass_)) return false;
+        const std::string& id = cards_[row];
         // A card number that is no whole number is never sent as one: its row keeps its cells.
         if (ToInteger(id) != 0 && IsWholeNumber(id))
             write(VisibleList(), static_cast<int>(row), id, CardKey(id));
-        return ++row < cards->size();
+        return ++row < cards_.size();
     });
 }
