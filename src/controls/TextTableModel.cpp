@@ -63,6 +63,8 @@ bool TextTableModel::setCell(int row, int column, std::string text) {
     Row& cells = rows_[row];
     if (static_cast<size_t>(column) >= cells.size()) {
         if (text.empty()) return true;
+        // Once a row's later cells are written, most of them are: room for all at once.
+        cells.reserve(titles_.size());
         cells.resize(column + 1);
     }
     std::string& stored = cells[column];

@@ -1,5 +1,7 @@
 // The totals pass: started on a worker thread after every load of the member list. Each
 // sweep computes every member's totals with one statement and writes them row by row.
+#include <malloc.h>
+
 #include <memory>
 
 #include "members/MemberList.h"
@@ -49,6 +51,9 @@ void FillMemberComputedColumns() {
     recharge.write();
     consumption.write();
     MirrorMemberRows(false);
+    // The result sets and lookups of a large shop, freed on threads of their own, would
+    // otherwise stay with the process until its end.
+    malloc_trim(0);
 }
 
 void FillRechargeColumns() { RowSweep(ComputeRechargeColumns).write(); }
