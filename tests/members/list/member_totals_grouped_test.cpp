@@ -75,6 +75,8 @@ TEST_F(MemberTotalsGroupedTest, EveryRowShowsWhatTheOneMemberStatementsGive) {
         bills.push_back("(" + amount() + ", " + std::to_string(pick(0, 9) == 0) + ", " +
                         std::to_string(recordCard()) + ")");
     }
+    // Two members on one card: only a database older than the unique key holds that.
+    WithoutUniqueCardKey olderDatabase(db);
     InsertRows("INSERT INTO userlist (user_id, user_del, user_name) VALUES ", members);
     InsertRows("INSERT INTO paylist (pay_money, pay_total, pay_del, user_id) VALUES ", recharges);
     InsertRows("INSERT INTO costlist (cost_money, cost_del, user_id) VALUES ", bills);
