@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ListView.h"
+#include "ListViewOps.h"
 #include "WindowOps.h"
 
 namespace {
@@ -39,6 +42,27 @@ void BM_FillMemberList(benchmark::State& state) {
     state.counters["cells"] = kMembers * 9;
 }
 BENCHMARK(BM_FillMemberList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The same rows handed over at once, as the member list load does.
+void BM_AppendMemberRows(benchmark::State& state) {
+    ListView view;
+    view.setColumns({"卡号|80", "姓名|100", "手机号|120", "充值次数|80", "实付金额|100",
+                     "充值总额|100", "消费次数|80", "消费金额|100", "卡余额|100"});
+    view.resize(950, 432);
+    view.show();
+    for (auto _ : state) {
+        ListViewClear(&view);
+        std::vector<std::vector<std::string>> rows;
+        rows.reserve(kMembers);
+        for (int i = 0; i < kMembers; ++i)
+            rows.push_back({std::to_string(100000 + i), "会员" + std::to_string(i),
+                            "138" + std::to_string(10000000 + i)});
+        ListViewAppendRows(&view, std::move(rows));
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations() * kMembers);
+}
+BENCHMARK(BM_AppendMemberRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -71,6 +71,10 @@ void ListView::setMultiSelection(bool multi) {
 
 int ListView::appendRow() { return table_->appendRow(); }
 
+int ListView::appendRows(std::vector<std::vector<std::string>> rows) {
+    return table_->appendRows(std::move(rows));
+}
+
 void ListView::clearRows() {
     pendingSelection_.clear();
     table_->clearRows();

@@ -24,6 +24,8 @@ class ListView : public QTableView {
     bool multiSelection() const { return multiSelection_; }
 
     int appendRow();
+    // Many rows with one notification; returns the index of the first.
+    int appendRows(std::vector<std::vector<std::string>> rows);
     void clearRows();
     int rows() const;
     int columnTotal() const;

@@ -9,6 +9,12 @@ int ListViewInsertRow(ListView* view) {
     return row;
 }
 
+int ListViewAppendRows(ListView* view, std::vector<std::vector<std::string>> rows) {
+    int first = -1;
+    RunOnWindowThread([&] { first = view->appendRows(std::move(rows)); });
+    return first;
+}
+
 std::string ListViewGetCell(ListView* view, int row, int column) {
     std::string text;
     RunOnWindowThread([&] { text = view->cell(row, column); });

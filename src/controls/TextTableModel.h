@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-// Rows of UTF-8 text cells under fixed column titles; read-only for the view.
+// Rows of UTF-8 text cells under fixed column titles; read-only for the view. A row stores
+// its cells up to the last one ever set: the empty cells after it take no room.
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -14,7 +15,12 @@ class TextTableModel : public QAbstractTableModel {
     void setColumnTitles(std::vector<std::string> titles);
     const std::vector<std::string>& columnTitles() const { return titles_; }
 
+    using Row = std::vector<std::string>;
+
     int appendRow();
+    // Appends the rows with one notification and returns the index of the first; cells
+    // beyond the columns are dropped, missing ones are empty.
+    int appendRows(std::vector<Row> rows);
     void clearRows();
     // "" outside the table.
     const std::string& cell(int row, int column) const;
@@ -33,5 +39,5 @@ class TextTableModel : public QAbstractTableModel {
     bool contains(int row, int column) const;
 
     std::vector<std::string> titles_;
-    std::vector<std::vector<std::string>> rows_;
+    std::vector<Row> rows_;
 };

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -141,4 +142,23 @@ bool RunOnWindowThread(std::function<void()> work) {
 
 bool PostToWindowThread(std::function<void()> work) {
     return Queue(std::make_shared<HandOff>(std::move(work)));
+}
+
+void RunOnWindowThreadInSlices(const std::function<bool()>& step) {
+    constexpr auto kSlice = std::chrono::milliseconds(8);
+    if (OnWindowThread()) {
+        while (step()) {
+        }
+        return;
+    }
+    bool more = true;
+    while (more) {
+        // Nothing more runs once no window's thread takes work.
+        const bool ran = RunOnWindowThread([&] {
+            const auto end = std::chrono::steady_clock::now() + kSlice;
+            while ((more = step()) && std::chrono::steady_clock::now() < end) {
+            }
+        });
+        if (!ran) return;
+    }
 }

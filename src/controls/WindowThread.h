@@ -11,3 +11,9 @@ bool OnWindowThread();
 bool RunOnWindowThread(std::function<void()> work);
 // Queues the work for the window's thread and returns at once; false when nothing takes it.
 bool PostToWindowThread(std::function<void()> work);
+// Runs step on the window's thread until it returns false, in slices of a few milliseconds
+// with the window's events handled between them, so that work over many rows never holds
+// the window still for long. Each call of step is one unit: nothing else runs in the middle
+// of it. From another thread, waits until the last slice has run, or until no window's
+// thread takes work any more.
+void RunOnWindowThreadInSlices(const std::function<bool()>& step);

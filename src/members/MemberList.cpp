@@ -1,23 +1,21 @@
 #include "members/MemberList.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/Threads.h"
 #include "controls/ListViewOps.h"
 #include "controls/UnitProperties.h"
-#include "form/MainWindow.h"
-#include "common/Threads.h"
 #include "db/records.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
+#include "members/MemberListSweep.h"
 
 namespace {
 
 ListView* VisibleList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表; }
 ListView* SpareList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表备用; }
-
-void AppendMemberRow(ListView* list, const MemberRecord& record) {
-    const int row = ListViewInsertRow(list);
-    ListViewSetCell(list, row, 0, record.user_id);
-    ListViewSetCell(list, row, 1, record.user_name);
-    ListViewSetCell(list, row, 2, record.user_tel);
-}
 
 }  // namespace
 
@@ -30,6 +28,7 @@ void OnMemberNavigation() {
 }
 
 void LoadMemberList(ListView* visible, ListView* spare) {
+    NoteMemberListLoad();  // a pass still running for the old rows is of no use now
     ListViewClear(visible);
     ListViewClear(spare);
     Sql statement("SELECT * FROM `marlovia`.`userlist` WHERE `user_del` <> 1");
@@ -37,13 +36,19 @@ void LoadMemberList(ListView* visible, ListView* spare) {
         statement.literal(" ORDER BY `user_id` DESC");
     auto lock = LockSharedDatabase();
     const int n = RunSharedQuery(statement);
+    // Both lists take all rows at once: one notification each instead of one per row.
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(n);
     MemberRecord record;
     for (int i = 1; i <= n; ++i) {
         ReadMemberRow(record, i);
-        AppendMemberRow(visible, record);
-        AppendMemberRow(spare, record);
+        rows.push_back(
+            {std::move(record.user_id), std::move(record.user_name), std::move(record.user_tel)});
     }
     FreeSharedResultSet();
+    lock.unlock();
+    ListViewAppendRows(spare, rows);
+    ListViewAppendRows(visible, std::move(rows));
 }
 
 void ResetMemberSearch() {

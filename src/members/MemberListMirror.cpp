@@ -1,4 +1,5 @@
 // Copying visible member rows into their twins in the spare list.
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -6,6 +7,7 @@
 #include "controls/WindowThread.h"
 #include "form/MainWindow.h"
 #include "members/MemberList.h"
+#include "members/MemberListSweep.h"
 
 namespace {
 
@@ -26,31 +28,57 @@ void MirrorSelectedRow(ListView* visible, ListView* spare) {
     }
 }
 
-// Nothing changes the spare list's card numbers while this runs, so the first spare row of
-// each card number, looked up once, is the one the scan from the first row would find.
-void MirrorAllRows(ListView* visible, ListView* spare) {
-    std::unordered_map<std::string, int> firstSpareRow;
-    const int spareRows = ListViewRowCount(spare);
-    firstSpareRow.reserve(spareRows);
-    for (int spareRow = 0; spareRow < spareRows; ++spareRow)
-        firstSpareRow.emplace(ListViewGetCell(spare, spareRow, 0), spareRow);
-    for (int row = 0; row < ListViewRowCount(visible); ++row) {
-        const auto twin = firstSpareRow.find(ListViewGetCell(visible, row, 0));
-        if (twin != firstSpareRow.end()) CopyCells(visible, row, spare, twin->second);
+// Only a load changes the spare list's card numbers, and a load stops the pass that mirrors,
+// so the first spare row of each card number, looked up once, is the one the scan from the
+// first row would find. One row per step: the window's thread runs it in short slices.
+class AllRowsMirror {
+  public:
+    AllRowsMirror(ListView* visible, ListView* spare) : visible_(visible), spare_(spare) {}
+
+    bool step() {
+        if (spareRows_ < 0) {
+            spareRows_ = ListViewRowCount(spare_);
+            firstSpareRow_.reserve(spareRows_);
+        }
+        if (indexed_ < spareRows_) {
+            firstSpareRow_.emplace(ListViewGetCell(spare_, indexed_, 0), indexed_);
+            ++indexed_;
+            return true;
+        }
+        if (row_ >= ListViewRowCount(visible_)) return false;
+        const auto twin = firstSpareRow_.find(ListViewGetCell(visible_, row_, 0));
+        if (twin != firstSpareRow_.end()) CopyCells(visible_, row_, spare_, twin->second);
+        return ++row_ < ListViewRowCount(visible_);
     }
-}
+
+  private:
+    ListView* visible_;
+    ListView* spare_;
+    std::unordered_map<std::string, int> firstSpareRow_;
+    int spareRows_ = -1;
+    int indexed_ = 0;
+    int row_ = 0;
+};
+
+ListView* VisibleList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表; }
+ListView* SpareList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表备用; }
 
 }  // namespace
 
-// In one go on the window's thread, so no other routine changes a row while it is copied.
+// Each row is copied in one go on the window's thread, so no other routine changes a row
+// while it is copied; all rows are copied a slice at a time.
 void MirrorMemberRows(bool selectedOnly) {
-    RunOnWindowThread([selectedOnly] {
-        if (!MainWindowExists()) return;
-        ListView* visible = TheMainWindow().ui.超级列表框_会员管理_会员列表;
-        ListView* spare = TheMainWindow().ui.超级列表框_会员管理_会员列表备用;
-        if (selectedOnly)
-            MirrorSelectedRow(visible, spare);
-        else
-            MirrorAllRows(visible, spare);
+    if (selectedOnly) {
+        RunOnWindowThread([] {
+            if (MainWindowExists()) MirrorSelectedRow(VisibleList(), SpareList());
+        });
+        return;
+    }
+    const uint64_t pass = ThisTotalsPass();
+    std::optional<AllRowsMirror> mirror;
+    RunOnWindowThreadInSlices([&] {
+        if (!MainWindowExists() || !TotalsPassIsCurrent(pass)) return false;
+        if (!mirror) mirror.emplace(VisibleList(), SpareList());
+        return mirror->step();
     });
 }

@@ -1,8 +1,8 @@
 #include "members/MemberListSweep.h"
 
 #include <algorithm>
-#include <chrono>
-#include <optional>
+#include <atomic>
+#include <charconv>
 #include <utility>
 #include <vector>
 
@@ -14,85 +14,85 @@
 
 namespace {
 
-// Card numbers are read this many rows at a time, and results handed over at least this
-// often: the pass costs the window's thread a few short calls instead of one per cell.
-constexpr int kRowsPerRead = 500;
-constexpr auto kHandOverEvery = std::chrono::milliseconds(15);
+// Bumped by every load and every pass; a pass is current while it holds the last value.
+std::atomic<uint64_t> lastEvent{0};
+thread_local uint64_t thisPass = 0;
 
 ListView* VisibleList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表; }
 
-// Cell 0 of the visible rows, read on the window's thread a block at a time.
-class CardNumbers {
-  public:
-    // Takes the row count, and the first block with it; false once the window is gone.
-    bool start() { return read(0, -1); }
-    int rows() const { return rows_; }
-    // nullopt once the window is gone. Rows are asked for in ascending order.
-    std::optional<std::string> at(int row) {
-        if (row >= first_ + static_cast<int>(block_.size()) && !read(row, rows_))
-            return std::nullopt;
-        return block_[row - first_];
-    }
+// Cell 0 of the visible rows; nullopt once the window is gone.
+std::optional<std::vector<std::string>> ReadCardNumbers(uint64_t pass) {
+    std::vector<std::string> cards;
+    bool windowExists = true;
+    int rows = -1;
+    RunOnWindowThreadInSlices([&] {
+        if (!MainWindowExists()) {
+            windowExists = false;
+            return false;
+        }
+        if (!TotalsPassIsCurrent(pass)) return false;
+        ListView* list = VisibleList();
+        if (rows < 0) {
+            rows = ListViewRowCount(list);
+            cards.reserve(rows);
+        }
+        const int row = static_cast<int>(cards.size());
+        if (row >= rows) return false;
+        cards.push_back(ListViewGetCell(list, row, 0));
+        return true;
+    });
+    if (!windowExists) return std::nullopt;
+    return cards;
+}
 
-  private:
-    // rows < 0: take the row count now.
-    bool read(int first, int rows) {
-        bool windowExists = false;
-        RunOnWindowThread([&] {
-            if (!MainWindowExists()) return;
-            windowExists = true;
-            ListView* list = VisibleList();
-            rows_ = rows < 0 ? ListViewRowCount(list) : rows;
-            block_.clear();
-            for (int row = first; row < std::min(rows_, first + kRowsPerRead); ++row)
-                block_.push_back(ListViewGetCell(list, row, 0));
-        });
-        first_ = first;
-        return windowExists;
-    }
-
-    int rows_ = 0;
-    int first_ = 0;
-    std::vector<std::string> block_;
-};
-
-class WriteBatch {
-  public:
-    void add(RowWrite write) {
-        writes_.push_back(std::move(write));
-        if (std::chrono::steady_clock::now() - since_ >= kHandOverEvery) handOver();
-    }
-    void handOver() {
-        since_ = std::chrono::steady_clock::now();
-        if (writes_.empty()) return;
-        PostToWindowThread([writes = std::move(writes_)] {
-            if (!MainWindowExists()) return;
-            for (const RowWrite& write : writes) write(VisibleList());
-        });
-        writes_.clear();
-    }
-
-  private:
-    std::vector<RowWrite> writes_;
-    std::chrono::steady_clock::time_point since_ = std::chrono::steady_clock::now();
-};
+// What the statement "user_id = " + card number compares with.
+std::optional<int64_t> CardKey(const std::string& cardNumber) {
+    int64_t key = 0;
+    const char* end = cardNumber.data() + cardNumber.size();
+    const auto [stop, error] = std::from_chars(cardNumber.data(), end, key);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return key;
+}
 
 }  // namespace
 
-void SweepVisibleRows(const RowComputation& compute) {
-    CardNumbers cards;
-    if (!cards.start() || cards.rows() == 0) return;
-    const DbHandle connection = OpenPrivateConnection();
-    if (connection == 0) return;
-    WriteBatch batch;
-    for (int row = 0; row < cards.rows(); ++row) {
-        const std::optional<std::string> id = cards.at(row);
-        if (!id) break;
-        if (ToInteger(*id) == 0) continue;
-        if (RowWrite write = compute(row, *id, connection)) batch.add(std::move(write));
-        // A lost connection runs no further statement: the remaining rows keep their cells.
-        if (DbConnectionBroken(connection)) break;
-    }
-    batch.handOver();
-    DbClose(connection);
+void NoteMemberListLoad() { ++lastEvent; }
+
+void BeginTotalsPass() { thisPass = ++lastEvent; }
+
+uint64_t ThisTotalsPass() { return thisPass; }
+
+bool TotalsPassIsCurrent(uint64_t pass) { return pass == 0 || pass == lastEvent.load(); }
+
+RowSweep::RowSweep(TableComputation compute) : pass_(ThisTotalsPass()) {
+    if (!TotalsPassIsCurrent(pass_)) return;
+    std::optional<std::vector<std::string>> cards = ReadCardNumbers(pass_);
+    if (!cards || cards->empty() || !TotalsPassIsCurrent(pass_)) return;
+    cards_ = std::move(*cards);
+    writer_ = std::async(std::launch::async, [compute = std::move(compute)]() -> RowWriter {
+        const DbHandle connection = OpenPrivateConnection();
+        if (connection == 0) return nullptr;
+        RowWriter writer = compute(connection);
+        DbClose(connection);
+        return writer;
+    });
+}
+
+RowSweep::~RowSweep() {
+    if (writer_.valid()) writer_.wait();
+}
+
+void RowSweep::write() {
+    if (!writer_.valid()) return;
+    const RowWriter write = writer_.get();
+    if (!write) return;
+    size_t row = 0;
+    RunOnWindowThreadInSlices([&] {
+        if (!MainWindowExists() || !TotalsPassIsCurrent(pass_)) return false;
+        const std::string& id = cards_[row];
+        // A card number that is no whole number is never sent as one: its row keeps its cells.
+        if (ToInteger(id) != 0 && IsWholeNumber(id))
+            write(VisibleList(), static_cast<int>(row), id, CardKey(id));
+        return ++row < cards_.size();
+    });
 }

@@ -1,25 +1,55 @@
 #pragma once
-// One sweep of the totals pass over the rows of the visible member list, on the pass's
+// The sweeps of the totals pass over the rows of the visible member list, on the pass's
 // worker thread: the database work stays on the worker, every list access goes to the
-// window's thread, a block of rows or a batch of results at a time.
+// window's thread in short slices.
 
+#include <cstdint>
 #include <functional>
+#include <future>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "db/client.h"
 
 class ListView;
 
-// Runs later on the window's thread with the visible list.
-using RowWrite = std::function<void(ListView* list)>;
-// Runs on the worker for one row, with the sweep's private connection; an empty write
-// when the row's totals could not be computed (the row then keeps its cells).
-using RowComputation =
-    std::function<RowWrite(int row, const std::string& cardNumber, DbHandle connection)>;
+// A load of the member list: every pass that began before it has lost its rows.
+void NoteMemberListLoad();
+// Called by a pass on its own thread before its sweeps: a pass that began earlier is of
+// no use from now on, the newer one covers the same rows with newer totals.
+void BeginTotalsPass();
+// The pass of the calling thread (0 away from a pass, which is always current).
+uint64_t ThisTotalsPass();
+// False once a newer load or a newer pass has made the pass useless: it then stops.
+bool TotalsPassIsCurrent(uint64_t pass);
 
-// Takes the number of rows once; without rows, or when no connection opens, does nothing.
-// Otherwise computes, in row order, each row whose card number (cell 0, read shortly
-// before) converts to a non-zero whole number, and closes the connection at the end.
-// Every write is handed to the window's thread before this returns; the sweep stops early
-// when the window is gone or the connection is lost.
-void SweepVisibleRows(const RowComputation& compute);
+// Writes one row's totals on the window's thread. key: the card number as the database
+// compares it; nullopt for a number no card can have.
+using RowWriter = std::function<void(ListView* list, int row, const std::string& cardNumber,
+                                     std::optional<int64_t> key)>;
+// Runs on the worker with the sweep's private connection; an empty writer when the
+// totals could not be computed (every row then keeps its cells).
+using TableComputation = std::function<RowWriter(DbHandle connection)>;
+
+// One sweep over the visible rows. Taking the card numbers (cell 0) of the visible rows
+// starts it; without rows it does nothing more. Otherwise the computation runs at once on a
+// thread of its own with a private connection (nothing when none opens), so the sweeps of a
+// pass can wait on the server together.
+class RowSweep {
+  public:
+    explicit RowSweep(TableComputation compute);
+    ~RowSweep();
+    RowSweep(const RowSweep&) = delete;
+    RowSweep& operator=(const RowSweep&) = delete;
+
+    // Waits for the computation, then writes every row whose card number converts to a
+    // non-zero whole number, in row order, a slice at a time on the window's thread. Stops
+    // early when the window is gone or the pass is no longer current.
+    void write();
+
+  private:
+    uint64_t pass_;
+    std::vector<std::string> cards_;
+    std::future<RowWriter> writer_;
+};

@@ -2,13 +2,13 @@
 
 #include "controls/TextButton.h"
 #include "controls/WindowOps.h"
-#include "form/MainWindow.h"
-#include "runtime/inifile.h"
-#include "runtime/texts.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "login/ConfigFile.h"
 #include "members/MemberPanelSteps.h"
 #include "members/Peers.h"
+#include "runtime/inifile.h"
+#include "runtime/texts.h"
 
 void OpenNewMemberPanel() {
     auto& ui = TheMainWindow().ui;

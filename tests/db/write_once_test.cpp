@@ -9,15 +9,6 @@
 
 namespace {
 
-// Resumes the server whatever the test did, and gives later tests the usual timeout.
-struct ServerGuard {
-    ServerGuard() { SetReadTimeoutForTests(2); }
-    ~ServerGuard() {
-        ResumeDatabaseServer();
-        SetReadTimeoutForTests(std::nullopt);
-    }
-};
-
 class WriteOnceTest : public DatabaseTest {
   protected:
     const RowValues row{"paylist",
@@ -58,8 +49,7 @@ TEST_F(WriteOnceTest, EqualRowsAreCountedAsStored) {
 // cannot be asked either. Resumed, it runs the insert that sat in its socket; the next
 // write of that row finds it and sends nothing.
 TEST_F(WriteOnceTest, AnInsertLostToAFrozenServerIsFoundAndNotSentAgain) {
-    ServerGuard guard;
-    ResetSharedDatabaseForTests();
+    ShortAnswerTimeout guard;
     EXPECT_EQ(once.Write(row,
                          [&](DbHandle connection) {
                              FreezeDatabaseServer();
@@ -83,8 +73,7 @@ TEST_F(WriteOnceTest, AnInsertLostToAFrozenServerIsFoundAndNotSentAgain) {
 // The insert waits for a lock until its answer is given up; its session is ended, so the
 // insert never lands, and the next write sends it once.
 TEST_F(WriteOnceTest, AnInsertLostWhileWaitingIsEndedAndSentOnceMore) {
-    ServerGuard guard;
-    ResetSharedDatabaseForTests();
+    ShortAnswerTimeout guard;
     database.Run("START TRANSACTION; SELECT * FROM paylist WHERE user_id = 126 FOR UPDATE");
     EXPECT_EQ(once.Write(row, [&](DbHandle connection) { return Insert(connection); }),
               WriteOutcome::NotStored);

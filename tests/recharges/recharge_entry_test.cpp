@@ -22,20 +22,6 @@ using Rows = std::vector<std::vector<std::string>>;
 
 const char kRechargeError[] = "充值错误\r\n\r\n请你检查网络或者数据库连接，如有疑问联系开发者";
 
-// Statements time out after 2 s on connections opened meanwhile; the server is resumed
-// whatever the test did.
-struct ShortTimeoutGuard {
-    ShortTimeoutGuard() {
-        SetReadTimeoutForTests(2);
-        ResetSharedDatabaseForTests();
-    }
-    ~ShortTimeoutGuard() {
-        ResumeDatabaseServer();
-        SetReadTimeoutForTests(std::nullopt);
-        ResetSharedDatabaseForTests();
-    }
-};
-
 // Freezes the server as soon as an insert into the table waits in it.
 void FreezeUnderWaitingInsert(const std::string& table) {
     TestDatabase watcher;
@@ -264,7 +250,7 @@ TEST_F(RechargeEntryTest, PlainAmountsAreStoredAsTypedOthersRefusedWithTheErrorN
 // The server freezes while the insert waits in it: the answer never comes and the server
 // cannot be asked. Resumed, it stores the recharge; the next press finds it and tells so.
 TEST_F(RechargeEntryTest, ARechargeLostToAFrozenServerIsFoundByTheNextPressNotStoredTwice) {
-    ShortTimeoutGuard guard;
+    ShortAnswerTimeout guard;
     OpenFor("126");
     TypeAmounts("100", "20");
     HoldRechargesOf126();
@@ -290,7 +276,7 @@ TEST_F(RechargeEntryTest, ARechargeLostToAFrozenServerIsFoundByTheNextPressNotSt
 // The insert waits for a lock until the answer is given up; its session is ended, so the
 // recharge never lands on its own, and the next press stores it once.
 TEST_F(RechargeEntryTest, ARechargeLostWhileWaitingIsEndedAndTheNextPressStoresItOnce) {
-    ShortTimeoutGuard guard;
+    ShortAnswerTimeout guard;
     OpenFor("126");
     TypeAmounts("100", "20");
     HoldRechargesOf126();

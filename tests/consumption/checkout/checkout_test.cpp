@@ -16,20 +16,6 @@ using Rows = std::vector<std::vector<std::string>>;
 
 const char kFailure[] = "操作失败，请检查网络及数据库";
 
-// Statements time out after 2 s on connections opened meanwhile; the server is resumed
-// whatever the test did.
-struct ShortTimeoutGuard {
-    ShortTimeoutGuard() {
-        SetReadTimeoutForTests(2);
-        ResetSharedDatabaseForTests();
-    }
-    ~ShortTimeoutGuard() {
-        ResumeDatabaseServer();
-        SetReadTimeoutForTests(std::nullopt);
-        ResetSharedDatabaseForTests();
-    }
-};
-
 class CheckoutTest : public SignedInWindow {
   protected:
     void SetUp() override {
@@ -284,7 +270,7 @@ TEST_F(CheckoutTest, ABillOfExactlyTheBalanceIsStored) {
 // The server is frozen when the operator presses: the failure is shown, and the bill is
 // not stored behind the operator's back once the server answers again.
 TEST_F(CheckoutTest, ABillPressedIntoAFrozenServerIsStoredOnceByTheNextPress) {
-    ShortTimeoutGuard guard;
+    ShortAnswerTimeout guard;
     ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
     Add("足疗");
     FreezeDatabaseServer();
@@ -304,7 +290,7 @@ TEST_F(CheckoutTest, ABillPressedIntoAFrozenServerIsStoredOnceByTheNextPress) {
 // The checkout waits for a lock until the answer is given up; its session is ended, so the
 // bill never lands on its own, and the next press stores it once.
 TEST_F(CheckoutTest, ABillLostWhileWaitingIsEndedAndTheNextPressStoresItOnce) {
-    ShortTimeoutGuard guard;
+    ShortAnswerTimeout guard;
     ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
     Add("足疗");
     db.Run("START TRANSACTION; SELECT * FROM costlist WHERE user_id = 126 FOR UPDATE");

@@ -14,16 +14,13 @@ namespace {
 class MemberCardClaimTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(db.EmptyTables(true)); }
-    void TearDown() override {
-        db.EmptyTables(true);
-        db.Run("ALTER TABLE userlist ADD UNIQUE KEY IF NOT EXISTS uq_user_id (user_id)");
-    }
+    void TearDown() override { db.EmptyTables(true); }
     TestDatabase db;
 };
 
 TEST_F(MemberCardClaimTest, TwoDesksNeverStoreOneCardTwice) {
     // Only the lock guards the check and the insert here.
-    db.Run("ALTER TABLE userlist DROP INDEX uq_user_id");
+    WithoutUniqueCardKey olderDatabase(db);
     constexpr int kCards = 300;
     std::array<int, 2> stored{}, taken{};
     auto desk = [&](int index) {

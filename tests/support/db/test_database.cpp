@@ -56,6 +56,26 @@ void FreezeDatabaseServer() { SignalDatabaseServer(SIGSTOP); }
 
 void ResumeDatabaseServer() { SignalDatabaseServer(SIGCONT); }
 
+WithoutUniqueCardKey::WithoutUniqueCardKey(TestDatabase& database) : database_(database) {
+    database_.Run("ALTER TABLE userlist DROP INDEX IF EXISTS uq_user_id");
+}
+
+WithoutUniqueCardKey::~WithoutUniqueCardKey() {
+    database_.Run("DELETE FROM userlist");
+    database_.Run("ALTER TABLE userlist ADD UNIQUE KEY IF NOT EXISTS uq_user_id (user_id)");
+}
+
+ShortAnswerTimeout::ShortAnswerTimeout() {
+    SetReadTimeoutForTests(2);
+    ResetSharedDatabaseForTests();
+}
+
+ShortAnswerTimeout::~ShortAnswerTimeout() {
+    ResumeDatabaseServer();
+    SetReadTimeoutForTests(std::nullopt);
+    ResetSharedDatabaseForTests();
+}
+
 void TestDatabase::Run(const std::string& sql) {
     ASSERT_EQ(mysql_real_query(mysql_, sql.data(), sql.size()), 0)
         << mysql_error(mysql_) << "\n  in: " << sql;

@@ -43,6 +43,18 @@ class TestDatabase {
     st_mysql* mysql_ = nullptr;
 };
 
+// An older database whose userlist has no unique key on the card number, for as long as
+// the guard lives: several members may then share a card. At its end the members are
+// removed and the key is put back.
+class WithoutUniqueCardKey {
+  public:
+    explicit WithoutUniqueCardKey(TestDatabase& database);
+    ~WithoutUniqueCardKey();
+
+  private:
+    TestDatabase& database_;
+};
+
 // A TCP port on 127.0.0.1 where nothing listens right now.
 int UnusedPort();
 
@@ -50,3 +62,11 @@ int UnusedPort();
 // statement's answer never come. A failure is a test failure.
 void FreezeDatabaseServer();
 void ResumeDatabaseServer();
+
+// For a test that makes an answer never come: while it lives, new connections give up
+// waiting after 2 s; on both ends the shared connection starts afresh, and at its end the
+// server is resumed whatever the test did.
+struct ShortAnswerTimeout {
+    ShortAnswerTimeout();
+    ~ShortAnswerTimeout();
+};
