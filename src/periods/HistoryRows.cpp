@@ -1,25 +1,21 @@
 #include "periods/HistoryRows.h"
 
-#include <QElapsedTimer>
+#include <algorithm>
+#include <iterator>
 
-#include "controls/ListView.h"
+#include "controls/ListViewOps.h"
 #include "controls/WindowOps.h"
 
 namespace {
-// Long enough to append thousands of rows, short enough that the window never seems stuck.
-constexpr int kStretchMs = 40;
+// Rows appended at once: each slice is one notification of the list and a few milliseconds.
+constexpr size_t kSliceRows = 20000;
 }  // namespace
 
 void AppendHistoryRows(ListView* list, HistoryRows& rows) {
-    QElapsedTimer stretch;
-    stretch.start();
-    for (auto& cells : rows) {
-        const int row = list->appendRow();
-        for (int column = 0; column < static_cast<int>(cells.size()); ++column)
-            list->setCell(row, column, std::move(cells[column]));
-        if (stretch.elapsed() >= kStretchMs) {
-            ProcessPendingEventsExceptInput();
-            stretch.restart();
-        }
+    for (size_t first = 0; first < rows.size(); first += kSliceRows) {
+        const size_t last = std::min(rows.size(), first + kSliceRows);
+        ListViewAppendRows(list, HistoryRows(std::make_move_iterator(rows.begin() + first),
+                                             std::make_move_iterator(rows.begin() + last)));
+        if (last < rows.size()) ProcessPendingEventsExceptInput();
     }
 }

@@ -8,6 +8,6 @@ class ListView;
 
 using HistoryRows = std::vector<std::vector<std::string>>;
 
-// Appends the rows in order; a long list goes in in stretches, with the window painting
+// Appends the rows in order; a long list goes in in slices, with the window painting
 // (but taking no mouse or keys) between them.
 void AppendHistoryRows(ListView* list, HistoryRows& rows);
