@@ -24,6 +24,8 @@ ListView* ConsumptionList() { return Form().超级列表框_会员消费_消费�
 
 struct ConsumptionListing {
     HistoryRows rows;
+    // False when the statement failed: then there is no figure to show, not a 0.
+    bool answered = true;
     int64_t count = 0, sum = 0;
 };
 
@@ -42,6 +44,7 @@ ConsumptionListing ReadConsumption(const Sql& statement) {
     auto lock = LockSharedDatabase();
     GetSharedConnection();
     const int n = RunSharedQuery(statement);
+    listing.answered = sharedResultSet != 0;
     listing.rows.reserve(n);
     ConsumptionRecord record;
     for (int i = 1; i <= n; ++i) {
@@ -120,9 +123,12 @@ void FillConsumptionList(ListView* list, const std::optional<std::string>& membe
     ListViewClear(list);
     const Sql statement = ConsumptionStatement(memberId, bounds);
     ConsumptionListing listing;
-    WaitForWork([&] { listing = ReadConsumption(statement); });
+    // A card number that is no whole number has no records: nothing to ask the server.
+    if (!memberId || IsWholeNumber(*memberId))
+        WaitForWork([&] { listing = ReadConsumption(statement); });
     AppendHistoryRows(list, listing.rows);
-    SetText(Form().标签_消费管理_汇总信息, ConsumptionTotalsText(listing.count, listing.sum));
+    SetText(Form().标签_消费管理_汇总信息,
+            listing.answered ? ConsumptionTotalsText(listing.count, listing.sum) : "");
 }
 
 void RerunConsumptionHistory() {

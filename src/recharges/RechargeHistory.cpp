@@ -22,6 +22,8 @@ ListView* RechargeList() { return Form().超级列表框_会员充值_充值列�
 
 struct RechargeListing {
     HistoryRows rows;
+    // False when the statement failed: then there is no figure to show, not a 0.
+    bool answered = true;
     int64_t count = 0, paid = 0, bonus = 0, total = 0;
 };
 
@@ -40,6 +42,7 @@ RechargeListing ReadRecharges(const Sql& statement) {
     auto lock = LockSharedDatabase();
     GetSharedConnection();
     const int n = RunSharedQuery(statement);
+    listing.answered = sharedResultSet != 0;
     listing.rows.reserve(n);
     RechargeRecord record;
     for (int i = 1; i <= n; ++i) {
@@ -106,10 +109,14 @@ void FillRechargeList(ListView* list, const std::optional<std::string>& memberId
     ListViewClear(list);
     const Sql statement = RechargeStatement(memberId, bounds);
     RechargeListing listing;
-    WaitForWork([&] { listing = ReadRecharges(statement); });
+    // A card number that is no whole number has no records: nothing to ask the server.
+    if (!memberId || IsWholeNumber(*memberId))
+        WaitForWork([&] { listing = ReadRecharges(statement); });
     AppendHistoryRows(list, listing.rows);
     SetText(Form().标签_充值管理_汇总信息,
-            RechargeTotalsText(listing.count, listing.paid, listing.bonus, listing.total));
+            listing.answered
+                ? RechargeTotalsText(listing.count, listing.paid, listing.bonus, listing.total)
+                : "");
 }
 
 void RerunRechargeHistory() {

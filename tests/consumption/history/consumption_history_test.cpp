@@ -123,6 +123,15 @@ TEST_F(ConsumptionHistoryTest, CurrentMemberAndTheEmptiedLabel) {
     OnCurrentMemberTimerTick();
     Click(ui().按钮_消费管理_当前用户);
     EXPECT_EQ(ListViewRowCount(list()), 0);
+    EXPECT_EQ(Totals(), "统计消费0次，合计总额0元");
+
+    // A failed read is no "0 records": no figure stands beside the empty list.
+    SelectCard("127");
+    OnCurrentMemberTimerTick();
+    CutDatabase();
+    Click(ui().按钮_消费管理_当前用户);
+    EXPECT_EQ(ListViewRowCount(list()), 0);
+    EXPECT_EQ(Totals(), "");
 }
 
 }  // namespace
