@@ -10,7 +10,9 @@
 #include "db/records.h"
 #include "db/shared.h"
 #include "form/MainWindow.h"
+#include "members/MemberCorrections.h"
 #include "members/MemberListSweep.h"
+#include "members/MemberSearch.h"
 
 namespace {
 
@@ -49,6 +51,7 @@ void LoadMemberList(ListView* visible, ListView* spare) {
     lock.unlock();
     ListViewAppendRows(spare, rows);
     ListViewAppendRows(visible, std::move(rows));
+    NoteVisibleRowsAreSpareRows();
 }
 
 void ResetMemberSearch() {
@@ -58,6 +61,8 @@ void ResetMemberSearch() {
 }
 
 void ConnectMemberList(MainWindow& window) {
+    ConnectMemberSearch(window);
+    ConnectMemberCorrections(window);
     QObject::connect(window.ui.按钮_会员管理_搜索, &QAbstractButton::clicked, &window,
                      [] { ResetMemberSearch(); });
 }
