@@ -1,4 +1,4 @@
-// The pieces every correction shares: the gate, the danger question, the audit note and
+// What every correction shares: the gate, the danger question, the audit note and
 // what a typed value may hold.
 #include "WindowFixture.h"
 #include "admin/AdminGate.h"
@@ -9,7 +9,7 @@
 
 namespace {
 
-class AdminPiecesTest : public WindowFixture {
+class CorrectionGateTest : public WindowFixture {
   protected:
     void TearDown() override {
         operatorTel.clear();
@@ -20,7 +20,7 @@ class AdminPiecesTest : public WindowFixture {
     }
 };
 
-TEST_F(AdminPiecesTest, OnlyTheLoginNameChiefByteForByteIsTheAdministrator) {
+TEST_F(CorrectionGateTest, OnlyTheLoginNameChiefByteForByteIsTheAdministrator) {
     const std::pair<const char*, bool> cases[] = {
         {"Chief", true},  {"chief", false}, {"Chief ", false},      {" Chief", false},
         {"CHIEF", false}, {"", false},      {"13800000001", false},
@@ -31,7 +31,7 @@ TEST_F(AdminPiecesTest, OnlyTheLoginNameChiefByteForByteIsTheAdministrator) {
     }
 }
 
-TEST_F(AdminPiecesTest, TheDangerQuestionGoesOnOnlyAfterOk) {
+TEST_F(CorrectionGateTest, TheDangerQuestionGoesOnOnlyAfterOk) {
     dialogs().queueMessageBoxAnswer(0);
     EXPECT_TRUE(ConfirmDangerousOperation());
     ASSERT_EQ(dialogs().messageBoxes().size(), 1u);
@@ -50,7 +50,7 @@ TEST_F(AdminPiecesTest, TheDangerQuestionGoesOnOnlyAfterOk) {
     EXPECT_EQ(dialogs().balloons()[0].text, "未进行操作");
 }
 
-TEST_F(AdminPiecesTest, TheAuditNoteWritesTheTimeOnTheTwelveHourClockWithoutAMarker) {
+TEST_F(CorrectionGateTest, TheAuditNoteWritesTheTimeOnTheTwelveHourClockWithoutAMarker) {
     operatorName = "王五";
     operatorTel = "Chief";
     operatorId = "7";
@@ -71,7 +71,7 @@ TEST_F(AdminPiecesTest, TheAuditNoteWritesTheTimeOnTheTwelveHourClockWithoutAMar
               "管理员王五[Chief][7]于2024-03-05 11:59:59删除了本条消费记录");
 }
 
-TEST_F(AdminPiecesTest, ATypedValueWithQuotesBackslashesOrTextGbkCannotHoldIsRefused) {
+TEST_F(CorrectionGateTest, ATypedValueWithQuotesBackslashesOrTextGbkCannotHoldIsRefused) {
     const std::pair<const char*, bool> cases[] = {
         {"张三", true},     {"Tom ", true},  {"13800000001", true},
         {"O'Brien", false}, {"a\\b", false}, {"x\"y", false},
