@@ -10,12 +10,28 @@
 #include "db/records.h"
 #include "db/shared.h"
 #include "form/MainWindow.h"
+#include "members/MemberCorrections.h"
 #include "members/MemberListSweep.h"
+#include "members/MemberSearch.h"
+#include "members/MemberSearchKeys.h"
 
 namespace {
 
 ListView* VisibleList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表; }
 ListView* SpareList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表备用; }
+
+// The first keystroke after a load would otherwise make the key of every name at once.
+void PrepareKeysOf(ListView* spare, const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::string> names, phones;
+    names.reserve(rows.size());
+    phones.reserve(rows.size());
+    for (const auto& row : rows) {
+        names.push_back(row[1]);
+        phones.push_back(row[2]);
+    }
+    PrepareSearchKeys(spare, 1, std::move(names));
+    PrepareSearchKeys(spare, 2, std::move(phones));
+}
 
 }  // namespace
 
@@ -47,8 +63,11 @@ void LoadMemberList(ListView* visible, ListView* spare) {
     }
     FreeSharedResultSet();
     lock.unlock();
+    if (!rows.empty()) PrepareKeysOf(spare, rows);
+
     ListViewAppendRows(spare, rows);
     ListViewAppendRows(visible, std::move(rows));
+    NoteVisibleRowsAreSpareRows();
 }
 
 void ResetMemberSearch() {
@@ -58,6 +77,8 @@ void ResetMemberSearch() {
 }
 
 void ConnectMemberList(MainWindow& window) {
+    ConnectMemberSearch(window);
+    ConnectMemberCorrections(window);
     QObject::connect(window.ui.按钮_会员管理_搜索, &QAbstractButton::clicked, &window,
                      [] { ResetMemberSearch(); });
 }

@@ -19,8 +19,21 @@ std::atomic<uint64_t> lastEvent{0};
 thread_local uint64_t thisPass = 0;
 
 ListView* VisibleList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表; }
+ListView* SpareList() { return TheMainWindow().ui.超级列表框_会员管理_会员列表备用; }
 
-// Cell 0 of the visible rows; nullopt once the window is gone.
+// Window's thread only. Empty while the visible rows are the spare rows one for one.
+bool visibleIsSpare = true;
+std::vector<int> visibleRowOfSpareRow;  // -1: not shown
+
+// The visible row that shows the spare row, or -1.
+int VisibleRowOf(int spareRow) {
+    if (visibleIsSpare) return spareRow;
+    if (spareRow < static_cast<int>(visibleRowOfSpareRow.size()))
+        return visibleRowOfSpareRow[spareRow];
+    return -1;
+}
+
+// Cell 0 of the spare rows; nullopt once the window is gone.
 std::optional<std::vector<std::string>> ReadCardNumbers(uint64_t pass) {
     std::vector<std::string> cards;
     bool windowExists = true;
@@ -31,7 +44,7 @@ std::optional<std::vector<std::string>> ReadCardNumbers(uint64_t pass) {
             return false;
         }
         if (!TotalsPassIsCurrent(pass)) return false;
-        ListView* list = VisibleList();
+        ListView* list = SpareList();
         if (rows < 0) {
             rows = ListViewRowCount(list);
             cards.reserve(rows);
@@ -57,6 +70,19 @@ std::optional<int64_t> CardKey(const std::string& cardNumber) {
 }  // namespace
 
 void NoteMemberListLoad() { ++lastEvent; }
+
+void NoteVisibleMemberRows(const std::vector<int>& spareRows) {
+    visibleIsSpare = false;
+    visibleRowOfSpareRow.assign(ListViewRowCount(SpareList()), -1);
+    for (int row = 0; row < static_cast<int>(spareRows.size()); ++row)
+        if (spareRows[row] < static_cast<int>(visibleRowOfSpareRow.size()))
+            visibleRowOfSpareRow[spareRows[row]] = row;
+}
+
+void NoteVisibleRowsAreSpareRows() {
+    visibleIsSpare = true;
+    visibleRowOfSpareRow = {};
+}
 
 void BeginTotalsPass() { thisPass = ++lastEvent; }
 
@@ -91,8 +117,13 @@ void RowSweep::write() {
         if (!MainWindowExists() || !TotalsPassIsCurrent(pass_)) return false;
         const std::string& id = cards_[row];
         // A card number that is no whole number is never sent as one: its row keeps its cells.
-        if (ToInteger(id) != 0 && IsWholeNumber(id))
-            write(VisibleList(), static_cast<int>(row), id, CardKey(id));
+        if (ToInteger(id) != 0 && IsWholeNumber(id)) {
+            const std::optional<int64_t> key = CardKey(id);
+            write(SpareList(), static_cast<int>(row), id, key);
+            // The writer looks at cell 0 first: a row that shows another card keeps its cells.
+            const int shown = VisibleRowOf(static_cast<int>(row));
+            if (shown >= 0) write(VisibleList(), shown, id, key);
+        }
         return ++row < cards_.size();
     });
 }

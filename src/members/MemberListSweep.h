@@ -1,7 +1,8 @@
 #pragma once
-// The sweeps of the totals pass over the rows of the visible member list, on the pass's
-// worker thread: the database work stays on the worker, every list access goes to the
-// window's thread in short slices.
+// The sweeps of the totals pass over the loaded member rows, on the pass's worker thread:
+// the database work stays on the worker, every list access goes to the window's thread in
+// short slices. The spare list holds every loaded row and only a load changes which; the
+// visible list shows all of them after a load, or a search's copies of some.
 
 #include <cstdint>
 #include <functional>
@@ -16,6 +17,10 @@ class ListView;
 
 // A load of the member list: every pass that began before it has lost its rows.
 void NoteMemberListLoad();
+// Window's thread: the visible list now shows these spare rows, in this order (a search's
+// copies), or, after a load, every spare row one for one.
+void NoteVisibleMemberRows(const std::vector<int>& spareRows);
+void NoteVisibleRowsAreSpareRows();
 // Called by a pass on its own thread before its sweeps: a pass that began earlier is of
 // no use from now on, the newer one covers the same rows with newer totals.
 void BeginTotalsPass();
@@ -32,7 +37,7 @@ using RowWriter = std::function<void(ListView* list, int row, const std::string&
 // totals could not be computed (every row then keeps its cells).
 using TableComputation = std::function<RowWriter(DbHandle connection)>;
 
-// One sweep over the visible rows. Taking the card numbers (cell 0) of the visible rows
+// One sweep over the loaded rows. Taking the card numbers (cell 0) of the spare rows
 // starts it; without rows it does nothing more. Otherwise the computation runs at once on a
 // thread of its own with a private connection (nothing when none opens), so the sweeps of a
 // pass can wait on the server together.
@@ -44,8 +49,9 @@ class RowSweep {
     RowSweep& operator=(const RowSweep&) = delete;
 
     // Waits for the computation, then writes every row whose card number converts to a
-    // non-zero whole number, in row order, a slice at a time on the window's thread. Stops
-    // early when the window is gone or the pass is no longer current.
+    // non-zero whole number, in row order, a slice at a time on the window's thread: the
+    // spare row and the visible row that shows it, also when a search copied it before the
+    // totals came. Stops early when the window is gone or the pass is no longer current.
     void write();
 
   private:

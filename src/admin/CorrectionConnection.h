@@ -1,0 +1,28 @@
+#pragma once
+// The connection of one correction: opened after the danger question, used for the
+// correction's statements alone, closed when the correction ends, whichever way it ends.
+
+#include <string_view>
+
+#include "db/client.h"
+
+class CorrectionConnection {
+  public:
+    CorrectionConnection();  // a failed connect leaves the handle 0: every statement fails
+    ~CorrectionConnection();
+    CorrectionConnection(const CorrectionConnection&) = delete;
+    CorrectionConnection& operator=(const CorrectionConnection&) = delete;
+
+    DbHandle handle() const { return handle_; }
+    // True only when the server ran the statement and it changed at least one row: a
+    // correction that found nothing to change (already done at another desk, a stale
+    // list) is a failure, not a success.
+    bool changeRows(const Sql& statement);
+
+  private:
+    DbHandle handle_;
+};
+
+// A typed value that may go into a correction: no quote, no backslash, and only
+// characters the GBK tables can hold.
+bool IsStorableCorrection(std::string_view text);
