@@ -10,11 +10,14 @@ FLUSH PRIVILEGES;
 
 USE marlovia;
 
+-- boss_tel is the login name: one operator per name, as the collation compares them
+-- (letter case and trailing blanks ignored).
 CREATE TABLE IF NOT EXISTS bosslist (
     boss_id   INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
     boss_tel  VARCHAR(64)  NOT NULL DEFAULT '',
     boss_name VARCHAR(64)  NOT NULL DEFAULT '',
-    boss_key  VARCHAR(64)  NOT NULL DEFAULT ''
+    boss_key  VARCHAR(64)  NOT NULL DEFAULT '',
+    UNIQUE KEY uq_boss_tel (boss_tel)
 ) ENGINE=InnoDB DEFAULT CHARSET=gbk;
 
 -- user_id is the card number typed at the front desk: one member per card, kept by the
@@ -80,6 +83,8 @@ CREATE TABLE IF NOT EXISTS xmlist (
     xm_notes VARCHAR(255) NULL
 ) ENGINE=InnoDB DEFAULT CHARSET=gbk;
 
--- Databases made before the time indexes get them here.
+-- Databases made before the time indexes and the login-name key get them here (a database
+-- whose operators already share a login name keeps them apart by hand first).
 CREATE INDEX IF NOT EXISTS idx_pay_time ON paylist (pay_time);
 CREATE INDEX IF NOT EXISTS idx_cost_date ON costlist (cost_date);
+ALTER TABLE bosslist ADD UNIQUE KEY IF NOT EXISTS uq_boss_tel (boss_tel);
