@@ -2,6 +2,8 @@
 
 #include "app/Navigation.h"
 #include "app/WindowCreation.h"
+#include "backoffice/Operators.h"
+#include "backoffice/ServiceItems.h"
 #include "backoffice/SettingsPage.h"
 #include "consumption/Checkout.h"
 #include "consumption/ConsumptionHistory.h"
@@ -41,6 +43,8 @@ void ConnectHandlers(MainWindow& window) {
     ConnectRechargeHistory(window);
     ConnectConsumptionHistory(window);
     ConnectSettingsPage(window);
+    ConnectServiceItems(window);
+    ConnectOperators(window);
 }
 
 }  // namespace

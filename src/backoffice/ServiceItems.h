@@ -1,5 +1,13 @@
 #pragma once
-// The service-item list of the item sub-panel.
+// The item sub-panel: the service-item list, its reload, and adding and deleting items.
 
-// Empties the list and fills it with the live items, or with every item.
+class MainWindow;
+
+// Empties the list and fills it with the live items, or with every item (a deleted one
+// named "_[" + name + "]").
 void LoadServiceItems(bool includeDeleted = false);
+void ReloadServiceItems();
+void AddServiceItem();
+void DeleteSelectedServiceItem();
+
+void ConnectServiceItems(MainWindow& window);

@@ -1,0 +1,138 @@
+#include "backoffice/Operators.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/Notices.h"
+#include "controls/WindowOps.h"
+#include "db/shared.h"
+#include "db/sql.h"
+#include "form/MainWindow.h"
+#include "form/StartWindow.h"
+#include "login/SignedInOperator.h"
+#include "runtime/texts.h"
+
+namespace {
+
+constexpr int kEnterKey = 13;
+
+Ui::MainWindow& Form() { return TheMainWindow().ui; }
+
+// Return and Enter both arrive as key code 13; other keys go on as they are.
+class EnterKeyFilter : public QObject {
+  public:
+    EnterKeyFilter(QObject* parent, void (*handler)(int)) : QObject(parent), handler_(handler) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                handler_(kEnterKey);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void (*handler_)(int);
+};
+
+bool InsertOperator(const std::string& loginName, const std::string& name,
+                    const std::string& password) {
+    auto lock = LockSharedDatabase();
+    GetSharedConnection();
+    Sql statement(
+        "INSERT INTO `marlovia`.`bosslist`(`boss_tel`, `boss_name`, `boss_key`) VALUES ('");
+    statement.text(loginName).literal("', '").text(name).literal("', '").text(password).literal(
+        "')");
+    return DbExecute(sharedConnection, statement);
+}
+
+// By the operator's id: the login name would also match rows that differ only in letter case
+// or trailing blanks. A row gone since the login changes nothing, and that is no success.
+bool UpdateOwnPassword(const std::string& password) {
+    auto lock = LockSharedDatabase();
+    GetSharedConnection();
+    Sql statement("UPDATE `marlovia`.`bosslist` SET `boss_key` = '");
+    statement.text(password).literal("' WHERE `boss_id` = ").id(operatorId);
+    return DbExecute(sharedConnection, statement) && DbRowsChanged(sharedConnection) > 0;
+}
+
+void RefuseNewPassword(const std::string& message) {
+    ShowMessageBox(message, 0, "温馨提示");
+    SetInputFocus(Form().编辑框_输入新密码);
+}
+
+}  // namespace
+
+void AddOperator() {
+    auto& ui = Form();
+    const std::string name = TextOf(ui.编辑框_新增管理员_姓名);
+    const std::string loginName = TextOf(ui.编辑框_新增管理员_手机号);
+    const std::string password = TextOf(ui.编辑框_新增管理员_密码);
+    if (name.empty() || loginName.empty() || password.empty()) {
+        ShowNotice("姓名、手机号、密码都不能为空，请重试");
+        if (name.empty()) SetInputFocus(ui.编辑框_新增管理员_姓名);
+        if (loginName.empty()) SetInputFocus(ui.编辑框_新增管理员_手机号);
+        if (password.empty()) SetInputFocus(ui.编辑框_新增管理员_密码);
+        return;
+    }
+    if (password != TextOf(ui.编辑框_新增管理员_密码确认)) {
+        ShowNotice("两次输入密码不一样，请重试");
+        SetInputFocus(ui.编辑框_新增管理员_密码确认);
+        return;
+    }
+    // A login name already taken is refused by the table's unique key.
+    if (!InsertOperator(loginName, name, password)) {
+        ShowNotice("新增管理员失败，请联系管理员，错误代码[0452155855]");
+        return;
+    }
+    ShowNotice("操作成功，你可以使用新账户登录系统");
+    for (QLineEdit* box : {ui.编辑框_新增管理员_姓名, ui.编辑框_新增管理员_手机号,
+                           ui.编辑框_新增管理员_密码, ui.编辑框_新增管理员_密码确认})
+        SetText(box, "");
+}
+
+void ChangePassword() {
+    auto& ui = Form();
+    const std::string newPassword = TextOf(ui.编辑框_输入新密码);
+    const std::string again = TextOf(ui.编辑框_新密码确认);
+    if (newPassword.empty() || again.empty() || newPassword != again) {
+        RefuseNewPassword("两次输入密码不一样，请重试");
+        return;
+    }
+    if (newPassword == TextOf(ui.编辑框_密码)) {
+        RefuseNewPassword("你输入的新密码和原密码一致，无需修改");
+        return;
+    }
+    // The table stores GBK: a password it cannot hold could never be typed at the login.
+    if (!FitsGbk(newPassword) || !UpdateOwnPassword(newPassword)) {
+        ShowMessageBox("修改失败，请联系管理员", 16, "错误代码[0452155855]");
+        return;
+    }
+    ShowMessageBox("修改成功，需要重新登录", 0, "温馨提示");
+    EndProgram(0);
+}
+
+void OnNewPasswordKeyDown(int keyCode) {
+    if (keyCode == kEnterKey) SetInputFocus(Form().编辑框_新密码确认);
+}
+
+void OnNewPasswordAgainKeyDown(int keyCode) {
+    if (keyCode == kEnterKey) ChangePassword();
+}
+
+void ConnectOperators(MainWindow& window) {
+    auto& ui = window.ui;
+    QObject::connect(ui.按钮_系统设置_新增管理员_确认, &QAbstractButton::clicked, &window,
+                     [] { AddOperator(); });
+    QObject::connect(ui.按钮_修改密码确认, &QAbstractButton::clicked, &window,
+                     [] { ChangePassword(); });
+    ui.编辑框_输入新密码->installEventFilter(
+        new EnterKeyFilter(ui.编辑框_输入新密码, OnNewPasswordKeyDown));
+    ui.编辑框_新密码确认->installEventFilter(
+        new EnterKeyFilter(ui.编辑框_新密码确认, OnNewPasswordAgainKeyDown));
+}
