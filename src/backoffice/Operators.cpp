@@ -3,11 +3,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 #include "common/Notices.h"
 #include "controls/WindowOps.h"
 #include "db/shared.h"
 #include "db/sql.h"
+#include "db/write_once.h"
 #include "form/MainWindow.h"
 #include "form/StartWindow.h"
 #include "login/SignedInOperator.h"
@@ -40,25 +42,49 @@ class EnterKeyFilter : public QObject {
     void (*handler_)(int);
 };
 
+// Stored once: a lost answer is looked up before the failure is told or the next press
+// sends the operator again (which the login name's key would then refuse).
 bool InsertOperator(const std::string& loginName, const std::string& name,
                     const std::string& password) {
-    auto lock = LockSharedDatabase();
-    GetSharedConnection();
-    Sql statement(
-        "INSERT INTO `marlovia`.`bosslist`(`boss_tel`, `boss_name`, `boss_key`) VALUES ('");
-    statement.text(loginName).literal("', '").text(name).literal("', '").text(password).literal(
-        "')");
-    return DbExecute(sharedConnection, statement);
+    static WriteOnce operators("boss_tel");
+    const RowValues row{"bosslist",
+                        {{"boss_tel", loginName}, {"boss_name", name}, {"boss_key", password}}};
+    return operators.Write(row, [&](DbHandle connection) {
+        Sql statement(
+            "INSERT INTO `marlovia`.`bosslist`(`boss_tel`, `boss_name`, `boss_key`) VALUES ('");
+        statement.text(loginName).literal("', '").text(name).literal("', '").text(password);
+        statement.literal("')");
+        return InsertOutcome(connection, DbExecute(connection, statement));
+    }) == WriteOutcome::Stored;
+}
+
+// The signed-in operator's password as stored now, compared byte for byte.
+std::optional<bool> PasswordIs(DbHandle connection, const std::string& password) {
+    Sql lookup("SELECT `boss_key` FROM `marlovia`.`bosslist` WHERE `boss_id` = ");
+    lookup.id(operatorId);
+    if (!DbExecute(connection, lookup)) return std::nullopt;
+    DbHandle rows = DbTakeRecordset(connection);
+    std::string stored;
+    RecordsetReadField(rows, "boss_key", stored);
+    const bool found = RecordsetRowCount(rows) == 1;
+    FreeResultSet(rows);
+    return found && stored == password;
 }
 
 // By the operator's id: the login name would also match rows that differ only in letter case
-// or trailing blanks. A row gone since the login changes nothing, and that is no success.
+// or trailing blanks. A row gone since the login changes nothing, and that is no success. A
+// lost answer is looked up: the operator must learn which password now signs in.
 bool UpdateOwnPassword(const std::string& password) {
     auto lock = LockSharedDatabase();
-    GetSharedConnection();
+    const DbHandle connection = GetSharedConnection();
+    const uint64_t session = DbSessionId(connection);
     Sql statement("UPDATE `marlovia`.`bosslist` SET `boss_key` = '");
     statement.text(password).literal("' WHERE `boss_id` = ").id(operatorId);
-    return DbExecute(sharedConnection, statement) && DbRowsChanged(sharedConnection) > 0;
+    if (DbExecute(connection, statement)) return DbRowsChanged(connection) > 0;
+    if (DbLastOutcome(connection) != DbOutcome::Unknown) return false;
+    return SettleLostStatement(session, [&](DbHandle fresh) {
+               return PasswordIs(fresh, password);
+           }) == WriteOutcome::Stored;
 }
 
 void RefuseNewPassword(const std::string& message) {

@@ -12,6 +12,7 @@
 #include "db/records.h"
 #include "db/shared.h"
 #include "db/sql.h"
+#include "db/write_once.h"
 #include "form/MainWindow.h"
 #include "runtime/texts.h"
 
@@ -31,6 +32,18 @@ bool NameHoldsBracket(const std::string& name) {
 // Only a plain amount is stored: the bill converts the text the same way the server sums it.
 bool PriceIsAcceptable(const std::string& price) {
     return IsPlainAmount(price, AmountSign::PositiveOnly) && ToInteger(price) > 0;
+}
+
+// Stored once: a lost answer is looked up before the failure is told or the next press
+// adds the item a second time.
+bool InsertServiceItem(const std::string& name, const std::string& price) {
+    static WriteOnce items("xm_name");
+    const RowValues row{"xmlist", {{"xm_name", name}, {"xm_money", price}, {"xm_del", "0"}}};
+    return items.Write(row, [&](DbHandle connection) {
+        Sql statement("INSERT INTO `marlovia`.`xmlist`(`xm_name`, `xm_money` ,`xm_del`) VALUES ('");
+        statement.text(name).literal("', '").text(price).literal("', '").text("0").literal("')");
+        return InsertOutcome(connection, DbExecute(connection, statement));
+    }) == WriteOutcome::Stored;
 }
 
 }  // namespace
@@ -71,15 +84,7 @@ void AddServiceItem() {
         return;
     }
     if (!ConfirmPasswordAgain(kConfirmPrompt, kConfirmTitle)) return;
-    bool stored = false;
-    {
-        auto lock = LockSharedDatabase();
-        GetSharedConnection();
-        Sql statement("INSERT INTO `marlovia`.`xmlist`(`xm_name`, `xm_money` ,`xm_del`) VALUES ('");
-        statement.text(name).literal("', '").text(price).literal("', '").text("0").literal("')");
-        stored = DbExecute(sharedConnection, statement);
-    }
-    if (!stored) {
+    if (!InsertServiceItem(name, price)) {
         ShowNotice("操作失败，错误代码[561254545]");
         return;
     }

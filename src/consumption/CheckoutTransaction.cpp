@@ -76,7 +76,7 @@ WriteOutcome StoreBillIfCovered(DbHandle connection, ConsumptionRecord& record,
 }
 
 WriteOutcome StoreBillOnce(ConsumptionRecord& record, BalanceCheck& check) {
-    static WriteOnce bills;
+    static WriteOnce bills("user_id");
     check = BalanceCheck();
     record.cost_del = kLiveFlag;
     return bills.Write(RowOf(record), [&](DbHandle connection) {

@@ -47,13 +47,6 @@ std::string ValueOf(const RowValues& row, const std::string& column) {
     return {};
 }
 
-// After a press the operator saw fail, the next write for the same member is its retry,
-// even when the panel was reset meanwhile (a new time) or the amount retyped: the one
-// that arrived stands, and a second is never sent on top of it.
-bool SameMember(const RowValues& a, const RowValues& b) {
-    return a.table == b.table && ValueOf(a, "user_id") == ValueOf(b, "user_id");
-}
-
 }  // namespace
 
 std::optional<int64_t> CountEqualRows(DbHandle connection, const RowValues& row) {
@@ -74,13 +67,23 @@ WriteOutcome InsertOutcome(DbHandle connection, bool ran) {
                                                            : WriteOutcome::NotStored;
 }
 
+WriteOnce::WriteOnce(std::string retryColumn) : retryColumn_(std::move(retryColumn)) {}
+
+// After a press the operator saw fail, the next write with the same key (the same member)
+// is its retry, even when the panel was reset meanwhile (a new time) or the amount retyped:
+// the one that arrived stands, and a second is never sent on top of it.
+bool WriteOnce::IsRetry(const RowValues& earlier, const RowValues& now) const {
+    return earlier.table == now.table &&
+           ValueOf(earlier, retryColumn_) == ValueOf(now, retryColumn_);
+}
+
 WriteOutcome WriteOnce::Write(const RowValues& row,
                               const std::function<WriteOutcome(DbHandle)>& send) {
     auto lock = LockSharedDatabase();
     if (pending_) {
         const WriteOutcome earlier = Settle(*pending_);
         if (earlier == WriteOutcome::Unknown) return WriteOutcome::Unknown;
-        const bool retry = SameMember(pending_->row, row);
+        const bool retry = IsRetry(pending_->row, row);
         pending_.reset();
         if (earlier == WriteOutcome::Stored && retry) return WriteOutcome::Stored;
     }
@@ -98,11 +101,21 @@ WriteOutcome WriteOnce::Write(const RowValues& row,
 }
 
 WriteOutcome WriteOnce::Settle(const Pending& pending) {
+    return SettleLostStatement(
+        pending.lostSession, [&](DbHandle connection) -> std::optional<bool> {
+            const std::optional<int64_t> count = CountEqualRows(connection, pending.row);
+            if (!count) return std::nullopt;
+            return *count > pending.countBefore;
+        });
+}
+
+WriteOutcome SettleLostStatement(uint64_t lostSession,
+                                 const std::function<std::optional<bool>(DbHandle)>& isInPlace) {
+    auto lock = LockSharedDatabase();
     // The lost connection is broken, so this is a new one.
     const DbHandle connection = GetSharedConnection();
-    if (connection == 0 || !EndSession(connection, pending.lostSession))
-        return WriteOutcome::Unknown;
-    const std::optional<int64_t> count = CountEqualRows(connection, pending.row);
-    if (!count) return WriteOutcome::Unknown;
-    return *count > pending.countBefore ? WriteOutcome::Stored : WriteOutcome::NotStored;
+    if (connection == 0 || !EndSession(connection, lostSession)) return WriteOutcome::Unknown;
+    const std::optional<bool> inPlace = isInPlace(connection);
+    if (!inPlace) return WriteOutcome::Unknown;
+    return *inPlace ? WriteOutcome::Stored : WriteOutcome::NotStored;
 }

@@ -29,7 +29,7 @@ bool HasPlainAmounts(const RechargeRecord& record) {
 
 bool StoreRechargeOnce(RechargeRecord& record) {
     if (!HasPlainAmounts(record)) return false;
-    static WriteOnce recharges;
+    static WriteOnce recharges("user_id");
     record.pay_del = kLiveFlag;
     const WriteOutcome outcome = recharges.Write(RowOf(record), [&](DbHandle connection) {
         return InsertOutcome(connection, InsertRechargeRecord(record));

@@ -201,6 +201,41 @@ TEST_F(OperatorsTest, AChangeThatStoresNothingTakesTheFailurePath) {
     EXPECT_EQ(TextOf(ui().编辑框_输入新密码), "Xyz789");
 }
 
+// The answer never comes (the row waits on another desk's lock until the client gives up):
+// the program ends the lost statement and looks before it tells anything, so the operator
+// learns which password signs in and a retry adds the operator once.
+TEST_F(OperatorsTest, ALostAnswerIsLookedUpBeforeAnythingIsTold) {
+    ShortAnswerTimeout guard;
+    ASSERT_NO_FATAL_FAILURE(OpenChangePassword());
+    db.Run("START TRANSACTION; SELECT * FROM bosslist WHERE boss_id = 2 FOR UPDATE");
+    TypeNewPassword("Xyz789", "Xyz789");
+    Click(ui().按钮_修改密码确认);
+    db.Run("ROLLBACK");
+    ASSERT_EQ(dialogs().messageBoxes().size(), 1u);
+    EXPECT_EQ(dialogs().messageBoxes()[0].message, "修改失败，请联系管理员");
+    EXPECT_FALSE(EndProgramRequested());
+    Pump(500);
+    EXPECT_EQ(StoredKey(2), "Abc123") << "the lost change landed after the failure was told";
+
+    dialogs().clear();
+    Click(ui().按钮_系统设置);
+    dialogs().queueInputBoxText("Abc123");
+    Click(ui().按钮_系统设置_新增管理员);
+    dialogs().clear();
+    db.Run("START TRANSACTION; SELECT * FROM bosslist FOR UPDATE");
+    FillOperator("张三", "13900000009", "Pw9", "Pw9");
+    Click(ui().按钮_系统设置_新增管理员_确认);
+    db.Run("ROLLBACK");
+    EXPECT_EQ(BalloonTexts(),
+              std::vector<std::string>{"新增管理员失败，请联系管理员，错误代码[0452155855]"});
+    Pump(500);
+    EXPECT_EQ(db.CountRows("bosslist"), 2) << "the lost insert landed after the failure was told";
+    dialogs().clear();
+    Click(ui().按钮_系统设置_新增管理员_确认);
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"操作成功，你可以使用新账户登录系统"});
+    EXPECT_EQ(db.CountRows("bosslist"), 3);
+}
+
 TEST_F(OperatorsTest, OnlyTheSignedInOperatorsRowChanges) {
     const WithoutUniqueLoginKey older(db);
     db.Run(

@@ -31,7 +31,7 @@ class WriteOnceTest : public DatabaseTest {
         return false;
     }
 
-    WriteOnce once;
+    WriteOnce once{"user_id"};
     int sent = 0;
 };
 
@@ -84,6 +84,31 @@ TEST_F(WriteOnceTest, AnInsertLostWhileWaitingIsEndedAndSentOnceMore) {
               WriteOutcome::Stored);
     EXPECT_EQ(sent, 2);
     EXPECT_EQ(database.CountRows("paylist"), 1);
+}
+
+// A change that is no insert: the server freezes with the update in its socket, runs it
+// once resumed, and the lookup after the lost session has ended finds it in place.
+TEST_F(WriteOnceTest, AnUpdateLostToAFrozenServerIsFoundInPlace) {
+    ShortAnswerTimeout guard;
+    database.Run("INSERT INTO bosslist (boss_tel, boss_key) VALUES ('t', 'old')");
+    DbHandle connection = GetSharedConnection();
+    const uint64_t session = DbSessionId(connection);
+    FreezeDatabaseServer();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(DbExecute(connection, Sql("UPDATE bosslist SET boss_key = 'new'")));
+    EXPECT_EQ(DbLastOutcome(connection), DbOutcome::Unknown);
+    ResumeDatabaseServer();
+    for (int i = 0; i < 250 && database.Rows("SELECT boss_key FROM bosslist")[0][0] != "new"; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const auto keyIsNew = [](DbHandle fresh) -> std::optional<bool> {
+        if (!DbExecute(fresh, Sql("SELECT boss_key FROM bosslist"))) return std::nullopt;
+        DbHandle rows = DbTakeRecordset(fresh);
+        std::string key;
+        RecordsetReadField(rows, "boss_key", key);
+        FreeResultSet(rows);
+        return key == "new";
+    };
+    EXPECT_EQ(SettleLostStatement(session, keyIsNew), WriteOutcome::Stored);
 }
 
 }  // namespace
