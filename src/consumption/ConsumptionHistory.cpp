@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "consumption/ConsumptionDeletion.h"
 #include "controls/ListView.h"
 #include "controls/UnitProperties.h"
 #include "controls/WindowOps.h"
@@ -166,4 +167,5 @@ void ConnectConsumptionHistory(MainWindow& window) {
                      [] { QueryCurrentMemberConsumption(); });
     QObject::connect(ui.超级列表框_会员消费_消费列表, &ListView::currentRowChanged, &window,
                      [] { ShowConsumptionNotes(); });
+    ConnectConsumptionDeletion(window);
 }

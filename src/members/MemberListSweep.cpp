@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <charconv>
+#include <map>
+#include <mutex>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -67,9 +70,51 @@ std::optional<int64_t> CardKey(const std::string& cardNumber) {
     return key;
 }
 
+// The server sessions of the sweeps whose statement is running, by pass.
+std::mutex runningMutex;
+std::multimap<uint64_t, uint64_t> runningSessions;
+
+// A pass that lost its rows would still wait seconds for its statement at shop scale, beside
+// the new one: its statement is ended on the server instead.
+void EndStalePassStatements() {
+    std::vector<uint64_t> sessions;
+    {
+        const std::lock_guard lock(runningMutex);
+        for (const auto& [pass, session] : runningSessions)
+            if (!TotalsPassIsCurrent(pass)) sessions.push_back(session);
+    }
+    if (sessions.empty()) return;
+    std::thread([sessions = std::move(sessions)] {
+        const DbHandle connection = OpenPrivateConnection();
+        for (const uint64_t session : sessions)
+            DbExecute(connection, Sql("KILL QUERY ").id(std::to_string(session)));
+        DbClose(connection);
+    }).detach();
+}
+
+// Registered before the statement runs, so that a later load either finds it or is seen here.
+bool RegisterSweepStatement(uint64_t pass, DbHandle connection) {
+    const std::lock_guard lock(runningMutex);
+    runningSessions.emplace(pass, DbSessionId(connection));
+    return TotalsPassIsCurrent(pass);
+}
+
+void UnregisterSweepStatement(uint64_t pass, DbHandle connection) {
+    const std::lock_guard lock(runningMutex);
+    const uint64_t session = DbSessionId(connection);
+    for (auto [it, end] = runningSessions.equal_range(pass); it != end; ++it)
+        if (it->second == session) {
+            runningSessions.erase(it);
+            return;
+        }
+}
+
 }  // namespace
 
-void NoteMemberListLoad() { ++lastEvent; }
+void NoteMemberListLoad() {
+    ++lastEvent;
+    EndStalePassStatements();
+}
 
 void NoteVisibleMemberRows(const std::vector<int>& spareRows) {
     visibleIsSpare = false;
@@ -84,7 +129,10 @@ void NoteVisibleRowsAreSpareRows() {
     visibleRowOfSpareRow = {};
 }
 
-void BeginTotalsPass() { thisPass = ++lastEvent; }
+void BeginTotalsPass() {
+    thisPass = ++lastEvent;
+    EndStalePassStatements();
+}
 
 uint64_t ThisTotalsPass() { return thisPass; }
 
@@ -95,13 +143,16 @@ RowSweep::RowSweep(TableComputation compute) : pass_(ThisTotalsPass()) {
     std::optional<std::vector<std::string>> cards = ReadCardNumbers(pass_);
     if (!cards || cards->empty() || !TotalsPassIsCurrent(pass_)) return;
     cards_ = std::move(*cards);
-    writer_ = std::async(std::launch::async, [compute = std::move(compute)]() -> RowWriter {
-        const DbHandle connection = OpenPrivateConnection();
-        if (connection == 0) return nullptr;
-        RowWriter writer = compute(connection);
-        DbClose(connection);
-        return writer;
-    });
+    writer_ =
+        std::async(std::launch::async, [compute = std::move(compute), pass = pass_]() -> RowWriter {
+            const DbHandle connection = OpenPrivateConnection();
+            if (connection == 0) return nullptr;
+            RowWriter writer;
+            if (RegisterSweepStatement(pass, connection)) writer = compute(connection);
+            UnregisterSweepStatement(pass, connection);
+            DbClose(connection);
+            return writer;
+        });
 }
 
 RowSweep::~RowSweep() {

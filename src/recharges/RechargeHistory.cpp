@@ -11,6 +11,7 @@
 #include "login/SignedInOperator.h"
 #include "periods/HistoryPeriod.h"
 #include "periods/HistoryRows.h"
+#include "recharges/RechargeDeletion.h"
 #include "runtime/texts.h"
 
 namespace {
@@ -143,4 +144,5 @@ void ConnectRechargeHistory(MainWindow& window) {
                      [] { QueryAllMembersRecharges(); });
     QObject::connect(ui.按钮_充值管理_当前用户, &QAbstractButton::clicked, &window,
                      [] { QueryCurrentMemberRecharges(); });
+    ConnectRechargeDeletion(window);
 }

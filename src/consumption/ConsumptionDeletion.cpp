@@ -1,0 +1,43 @@
+#include "consumption/ConsumptionDeletion.h"
+
+#include <QMenu>
+
+#include "admin/AuditNote.h"
+#include "admin/RecordDeletion.h"
+#include "common/Notices.h"
+#include "consumption/ConsumptionHistory.h"
+#include "controls/ListView.h"
+#include "controls/WindowOps.h"
+#include "form/MainWindow.h"
+#include "members/CardRowsRefresh.h"
+#include "members/SelectedMemberRefresh.h"
+
+namespace {
+
+const DeletableRecords kBills{"costlist", "cost_id", "cost_del", "cost_notes",
+                              kConsumptionDeletedEnding};
+
+}  // namespace
+
+void DeleteSelectedConsumptionRecord() {
+    DeleteSelectedRecord(
+        TheMainWindow().ui.超级列表框_会员消费_消费列表, kBills, [](const DeletedRecord& record) {
+            ShowNotice("删除消费记录成功，ID为：" + record.id + "、用户姓名为：" + record.name);
+            RerunConsumptionHistory();
+            RefreshSelectedMemberTotals();
+            // The selected row need not be the record's member.
+            RefreshMemberRowsOfCard(record.cardNumber);
+        });
+}
+
+void ConnectConsumptionDeletion(MainWindow& window) {
+    auto* menu = new QMenu(QStringLiteral("消费操作"), &window);
+    menu->setObjectName(QStringLiteral("消费操作"));
+    menu->addAction(QStringLiteral("删除消费记录"), &window,
+                    [] { DeleteSelectedConsumptionRecord(); });
+    ListView* list = window.ui.超级列表框_会员消费_消费列表;
+    QObject::connect(list, &ListView::rightClicked, &window,
+                     [&window, menu] { PopupMenuAtCursor(&window, menu); });
+    QObject::connect(list, &ListView::deleteKeyPressed, &window,
+                     [] { DeleteSelectedConsumptionRecord(); });
+}
