@@ -16,8 +16,10 @@ class CorrectionConnection {
     DbHandle handle() const { return handle_; }
     // True only when the server ran the statement and it changed at least one row: a
     // correction that found nothing to change (already done at another desk, a stale
-    // list) is a failure, not a success.
-    bool changeRows(const Sql& statement);
+    // list) is a failure, not a success. When the answer is lost, the lost session is ended
+    // on a new connection and inPlace (a SELECT of one count "n") tells whether the change
+    // is there: a count above 0 is a success.
+    bool changeRows(const Sql& statement, const Sql& inPlace);
 
   private:
     DbHandle handle_;

@@ -34,6 +34,14 @@ Sql MarkDeletedStatement(const DeletableRecords& records, const std::string& id,
     return statement;
 }
 
+// 1 when the record is marked deleted now (after a lost answer: did the mark land?).
+Sql MarkedDeletedCount(const DeletableRecords& records, const std::string& id) {
+    Sql count("SELECT COUNT(*) AS n FROM `marlovia`.`");
+    count.literal(records.table).literal("` WHERE `").literal(records.idColumn).literal("` = ");
+    count.id(id).literal(" AND `").literal(records.flagColumn).literal("` = 1");
+    return count;
+}
+
 }  // namespace
 
 void DeleteSelectedRecord(ListView* list, const DeletableRecords& records,
@@ -43,6 +51,8 @@ void DeleteSelectedRecord(ListView* list, const DeletableRecords& records,
     CorrectionConnection connection;
     const std::string note = BuildAuditNote(records.auditEnding);
     // Already deleted at another desk, or a stale list: nothing changed, nothing to report.
-    if (!connection.changeRows(MarkDeletedStatement(records, record->id, note))) return;
+    if (!connection.changeRows(MarkDeletedStatement(records, record->id, note),
+                               MarkedDeletedCount(records, record->id)))
+        return;
     done(*record);
 }

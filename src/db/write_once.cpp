@@ -22,9 +22,9 @@ std::optional<int64_t> ReadCount(DbHandle connection, const Sql& statement) {
     return count;
 }
 
-// Ends the session on the server and waits until it has left the process list, so that
-// nothing it was sent can still be stored. False when that cannot be made sure.
-bool EndSession(DbHandle connection, uint64_t session) {
+}  // namespace
+
+bool EndLostSession(DbHandle connection, uint64_t session) {
     const std::string id = std::to_string(session);
     if (session == 0 || session == DbSessionId(connection)) return false;
     // Refused when the session is gone already; the process list below tells.
@@ -46,8 +46,6 @@ std::string ValueOf(const RowValues& row, const std::string& column) {
         if (name == column) return value;
     return {};
 }
-
-}  // namespace
 
 std::optional<int64_t> CountEqualRows(DbHandle connection, const RowValues& row) {
     Sql statement("SELECT COUNT(*) AS n FROM `" + row.table + "` WHERE ");
@@ -114,7 +112,7 @@ WriteOutcome SettleLostStatement(uint64_t lostSession,
     auto lock = LockSharedDatabase();
     // The lost connection is broken, so this is a new one.
     const DbHandle connection = GetSharedConnection();
-    if (connection == 0 || !EndSession(connection, lostSession)) return WriteOutcome::Unknown;
+    if (connection == 0 || !EndLostSession(connection, lostSession)) return WriteOutcome::Unknown;
     const std::optional<bool> inPlace = isInPlace(connection);
     if (!inPlace) return WriteOutcome::Unknown;
     return *inPlace ? WriteOutcome::Stored : WriteOutcome::NotStored;

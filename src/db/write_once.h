@@ -55,6 +55,10 @@ class WriteOnce {
     std::optional<Pending> pending_;
 };
 
+// Ends the session on the server (KILL) and waits until it has left the process list, so
+// that nothing it was sent can still land. False when that cannot be made sure.
+bool EndLostSession(DbHandle connection, uint64_t session);
+
 // After a statement on the shared connection lost its answer (the connection's session id
 // taken before it was sent): ends that session on the server, so nothing it was sent can
 // still land, then asks isInPlace, on a fresh shared connection, whether the change is

@@ -53,7 +53,10 @@ bool UpdateMember(CorrectionConnection& connection, const char* column, const st
     Sql statement("UPDATE `marlovia`.`userlist` SET `");
     statement.literal(column).literal("` = '").text(value).literal("' WHERE `user_id` =");
     statement.id(cardNumber).literal(" AND `user_del` <> 1");
-    return connection.changeRows(statement);
+    Sql inPlace("SELECT COUNT(*) AS n FROM `marlovia`.`userlist` WHERE `user_id` = ");
+    inPlace.id(cardNumber).literal(" AND BINARY `").literal(column).literal("` = CONVERT('");
+    inPlace.text(value).literal("' USING gbk)");
+    return connection.changeRows(statement, inPlace);
 }
 
 // History rows under exactly the old name: the tables' collation would also take other
@@ -83,7 +86,9 @@ void DeleteSelectedMember() {
     // new member.
     Sql statement("UPDATE `marlovia`.`userlist` SET `user_del` = 1 WHERE `user_id` = ");
     statement.id(target->cardNumber).literal(" AND `user_del` <> 1");
-    if (!connection.changeRows(statement)) return;
+    Sql inPlace("SELECT COUNT(*) AS n FROM `marlovia`.`userlist` WHERE `user_id` = ");
+    inPlace.id(target->cardNumber).literal(" AND `user_del` = 1");
+    if (!connection.changeRows(statement, inPlace)) return;
     ShowNotice("删除用户成功，用户ID为：" + target->cardNumber + "、用户姓名为：" + target->value);
     // Before the reload: a panel left open would be opened again for the next row, and the
     // quick-consume panel would still charge the deleted card.

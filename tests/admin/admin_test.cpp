@@ -1,11 +1,15 @@
 // What every correction shares: the gate, the danger question, the audit note and
 // what a typed value may hold.
+#include <chrono>
+#include <thread>
+
 #include "WindowFixture.h"
 #include "admin/AdminGate.h"
 #include "admin/AuditNote.h"
 #include "admin/CorrectionConnection.h"
 #include "login/SignedInOperator.h"
 #include "runtime/datetime.h"
+#include "test_database.h"
 
 namespace {
 
@@ -79,6 +83,43 @@ TEST_F(CorrectionGateTest, ATypedValueWithQuotesBackslashesOrTextGbkCannotHoldIs
     };
     for (const auto& [text, storable] : cases)
         EXPECT_EQ(IsStorableCorrection(text), storable) << text;
+}
+
+}  // namespace
+
+namespace {
+
+// A correction whose answer never comes is looked up after its session has ended: one
+// that waited on another desk's lock never lands and fails; one that a frozen server ran
+// once resumed is found in place and succeeds.
+TEST(CorrectionConnectionTest, ALostAnswerIsLookedUpAfterTheLostSessionHasEnded) {
+    TestDatabase db;
+    ASSERT_NO_FATAL_FAILURE(db.EmptyTables());
+    db.Run("INSERT INTO xmlist (xm_name, xm_del) VALUES ('足疗', 0)");
+    const Sql mark("UPDATE xmlist SET xm_del = 1 WHERE xm_id = 1 AND xm_del <> 1");
+    const Sql marked("SELECT COUNT(*) AS n FROM xmlist WHERE xm_id = 1 AND xm_del = 1");
+    ShortAnswerTimeout guard;
+    {
+        CorrectionConnection connection;
+        db.Run("START TRANSACTION; SELECT * FROM xmlist FOR UPDATE");
+        EXPECT_FALSE(connection.changeRows(mark, marked));
+        db.Run("ROLLBACK");
+    }
+    Pump(500);
+    EXPECT_EQ(db.Rows("SELECT xm_del FROM xmlist")[0][0], "0") << "the lost change landed later";
+
+    // Frozen with the change in its socket, resumed while the client reconnects: whether the
+    // change ran before its session was ended or not, the answer is the truth.
+    CorrectionConnection connection;
+    FreezeDatabaseServer();
+    Pump(200);  // the signal takes a moment to stop every thread
+    std::thread resume([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        ResumeDatabaseServer();
+    });
+    const bool changed = connection.changeRows(mark, marked);
+    resume.join();
+    EXPECT_EQ(changed, db.Rows("SELECT xm_del FROM xmlist")[0][0] == "1");
 }
 
 }  // namespace
