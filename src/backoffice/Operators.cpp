@@ -1,11 +1,11 @@
 #include "backoffice/Operators.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <optional>
 
 #include "common/Notices.h"
+#include "controls/EnterKey.h"
 #include "controls/WindowOps.h"
 #include "db/shared.h"
 #include "db/sql.h"
@@ -17,30 +17,7 @@
 
 namespace {
 
-constexpr int kEnterKey = 13;
-
 Ui::MainWindow& Form() { return TheMainWindow().ui; }
-
-// Return and Enter both arrive as key code 13; other keys go on as they are.
-class EnterKeyFilter : public QObject {
-  public:
-    EnterKeyFilter(QObject* parent, void (*handler)(int)) : QObject(parent), handler_(handler) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                handler_(kEnterKey);
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    void (*handler_)(int);
-};
 
 // Stored once: a lost answer is looked up before the failure is told or the next press
 // sends the operator again (which the login name's key would then refuse).
@@ -144,11 +121,11 @@ void ChangePassword() {
 }
 
 void OnNewPasswordKeyDown(int keyCode) {
-    if (keyCode == kEnterKey) SetInputFocus(Form().编辑框_新密码确认);
+    if (keyCode == kEnterKeyCode) SetInputFocus(Form().编辑框_新密码确认);
 }
 
 void OnNewPasswordAgainKeyDown(int keyCode) {
-    if (keyCode == kEnterKey) ChangePassword();
+    if (keyCode == kEnterKeyCode) ChangePassword();
 }
 
 void ConnectOperators(MainWindow& window) {
@@ -157,8 +134,6 @@ void ConnectOperators(MainWindow& window) {
                      [] { AddOperator(); });
     QObject::connect(ui.按钮_修改密码确认, &QAbstractButton::clicked, &window,
                      [] { ChangePassword(); });
-    ui.编辑框_输入新密码->installEventFilter(
-        new EnterKeyFilter(ui.编辑框_输入新密码, OnNewPasswordKeyDown));
-    ui.编辑框_新密码确认->installEventFilter(
-        new EnterKeyFilter(ui.编辑框_新密码确认, OnNewPasswordAgainKeyDown));
+    InstallEnterKeyHandler(ui.编辑框_输入新密码, OnNewPasswordKeyDown);
+    InstallEnterKeyHandler(ui.编辑框_新密码确认, OnNewPasswordAgainKeyDown);
 }

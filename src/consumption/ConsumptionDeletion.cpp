@@ -6,6 +6,7 @@
 #include "admin/RecordDeletion.h"
 #include "common/Notices.h"
 #include "consumption/ConsumptionHistory.h"
+#include "controls/ListMenus.h"
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
 #include "form/MainWindow.h"
@@ -31,13 +32,9 @@ void DeleteSelectedConsumptionRecord() {
 }
 
 void ConnectConsumptionDeletion(MainWindow& window) {
-    auto* menu = new QMenu(QStringLiteral("消费操作"), &window);
-    menu->setObjectName(QStringLiteral("消费操作"));
+    QMenu* menu =
+        AttachListMenu(&window, window.ui.超级列表框_会员消费_消费列表, QStringLiteral("消费操作"),
+                       [] { DeleteSelectedConsumptionRecord(); });
     menu->addAction(QStringLiteral("删除消费记录"), &window,
                     [] { DeleteSelectedConsumptionRecord(); });
-    ListView* list = window.ui.超级列表框_会员消费_消费列表;
-    QObject::connect(list, &ListView::rightClicked, &window,
-                     [&window, menu] { PopupMenuAtCursor(&window, menu); });
-    QObject::connect(list, &ListView::deleteKeyPressed, &window,
-                     [] { DeleteSelectedConsumptionRecord(); });
 }

@@ -1,18 +1,16 @@
 #include "login/Login.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
+#include "controls/EnterKey.h"
 #include "controls/WindowOps.h"
-#include "form/MainWindow.h"
-#include "runtime/inifile.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "login/ConfigFile.h"
 #include "login/SignedInOperator.h"
+#include "runtime/inifile.h"
 
 namespace {
-
-constexpr int kEnterKey = 13;
 
 const char kFailureText[] = "登录失败，请检查网络或用户名密码。错误代码[528456621]";
 
@@ -20,27 +18,6 @@ void ShowLoginBalloon(const std::string& text) {
     MainWindow& window = TheMainWindow();
     ShowBalloonTip(window.ui.气球提示框1, window.x() + 130, window.y() + 470, text, 0, true);
 }
-
-// Key code 13 for Return and Enter alike; other keys pass as they are.
-class EnterKeyFilter : public QObject {
-  public:
-    EnterKeyFilter(QObject* parent, void (*handler)(int)) : QObject(parent), handler_(handler) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                handler_(kEnterKey);
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    void (*handler_)(int);
-};
 
 }  // namespace
 
@@ -87,16 +64,16 @@ void PerformLogin() {
 }
 
 void OnLoginNameKeyDown(int keyCode) {
-    if (keyCode == kEnterKey) SetInputFocus(TheMainWindow().ui.编辑框_密码);
+    if (keyCode == kEnterKeyCode) SetInputFocus(TheMainWindow().ui.编辑框_密码);
 }
 
 void OnPasswordKeyDown(int keyCode) {
-    if (keyCode == kEnterKey) PerformLogin();
+    if (keyCode == kEnterKeyCode) PerformLogin();
 }
 
 void ConnectLogin(MainWindow& window) {
     auto& ui = window.ui;
     QObject::connect(ui.按钮_登录系统, &QPushButton::clicked, &window, [] { PerformLogin(); });
-    ui.编辑框_用户名->installEventFilter(new EnterKeyFilter(ui.编辑框_用户名, OnLoginNameKeyDown));
-    ui.编辑框_密码->installEventFilter(new EnterKeyFilter(ui.编辑框_密码, OnPasswordKeyDown));
+    InstallEnterKeyHandler(ui.编辑框_用户名, OnLoginNameKeyDown);
+    InstallEnterKeyHandler(ui.编辑框_密码, OnPasswordKeyDown);
 }

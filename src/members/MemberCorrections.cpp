@@ -7,6 +7,7 @@
 #include "admin/AdminGate.h"
 #include "admin/CorrectionConnection.h"
 #include "common/Notices.h"
+#include "controls/ListMenus.h"
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
 #include "form/MainWindow.h"
@@ -125,13 +126,9 @@ void ChangeSelectedMemberPhone() {
 }
 
 void ConnectMemberCorrections(MainWindow& window) {
-    auto* menu = new QMenu(QStringLiteral("会员操作"), &window);
-    menu->setObjectName(QStringLiteral("会员操作"));
+    QMenu* menu = AttachListMenu(&window, window.ui.超级列表框_会员管理_会员列表,
+                                 QStringLiteral("会员操作"), [] { DeleteSelectedMember(); });
     menu->addAction(QStringLiteral("删除会员"), &window, [] { DeleteSelectedMember(); });
     menu->addAction(QStringLiteral("修改姓名"), &window, [] { RenameSelectedMember(); });
     menu->addAction(QStringLiteral("修改电话"), &window, [] { ChangeSelectedMemberPhone(); });
-    ListView* list = window.ui.超级列表框_会员管理_会员列表;
-    QObject::connect(list, &ListView::rightClicked, &window,
-                     [&window, menu] { PopupMenuAtCursor(&window, menu); });
-    QObject::connect(list, &ListView::deleteKeyPressed, &window, [] { DeleteSelectedMember(); });
 }

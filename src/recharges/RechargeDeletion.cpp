@@ -5,6 +5,7 @@
 #include "admin/AuditNote.h"
 #include "admin/RecordDeletion.h"
 #include "common/Notices.h"
+#include "controls/ListMenus.h"
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
 #include "form/MainWindow.h"
@@ -32,13 +33,9 @@ void DeleteSelectedRechargeRecord() {
 }
 
 void ConnectRechargeDeletion(MainWindow& window) {
-    auto* menu = new QMenu(QStringLiteral("充值操作"), &window);
-    menu->setObjectName(QStringLiteral("充值操作"));
+    QMenu* menu =
+        AttachListMenu(&window, window.ui.超级列表框_会员充值_充值列表, QStringLiteral("充值操作"),
+                       [] { DeleteSelectedRechargeRecord(); });
     menu->addAction(QStringLiteral("删除充值记录"), &window,
                     [] { DeleteSelectedRechargeRecord(); });
-    ListView* list = window.ui.超级列表框_会员充值_充值列表;
-    QObject::connect(list, &ListView::rightClicked, &window,
-                     [&window, menu] { PopupMenuAtCursor(&window, menu); });
-    QObject::connect(list, &ListView::deleteKeyPressed, &window,
-                     [] { DeleteSelectedRechargeRecord(); });
 }

@@ -42,4 +42,8 @@ class MemberCorrectionFixture : public SignedInWindow {
     int OpenConnections() {
         return std::stoi(db.Rows("SHOW GLOBAL STATUS LIKE 'Threads_connected'")[0][1]);
     }
+    // The server lets a closed connection go a moment after the client has closed it.
+    bool ConnectionsBackTo(int count) {
+        return WaitUntil([&] { return OpenConnections() <= count; }, std::chrono::seconds(2));
+    }
 };
