@@ -5,16 +5,14 @@
 // The records go into the real paylist: the benchmark runs only while it is empty, and
 // empties it again at the end.
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "BenchSupport.h"
 #include "app/StartUp.h"
-#include "controls/Fonts.h"
 #include "controls/ListViewOps.h"
 #include "controls/WindowOps.h"
 #include "db/shared.h"
@@ -27,15 +25,6 @@ namespace {
 constexpr int kRounds = 3;
 
 ListView* List() { return TheMainWindow().ui.超级列表框_会员充值_充值列表; }
-
-int CountRecharges(DbHandle connection) {
-    if (!DbExecute(connection, Sql("SELECT COUNT(*) AS n FROM paylist"))) return -1;
-    DbHandle rows = DbTakeRecordset(connection);
-    int32_t n = -1;
-    RecordsetReadField(rows, "n", n);
-    FreeResultSet(rows);
-    return n;
-}
 
 // Records from seq first to last, one every 90 seconds from 2022-01-01 on: about 960 a day.
 bool AddRecharges(DbHandle connection, int first, int last) {
@@ -91,15 +80,10 @@ void ReportAllRecords(int records) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QTemporaryDir config;
-    if (qgetenv("XDG_CONFIG_HOME").isEmpty()) qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QApplication application(argc, argv);
-    InstallFontSubstitutes();
+    BenchApplication application(argc, argv);
 
     const DbHandle connection = OpenPrivateConnection();
-    if (connection == 0 || CountRecharges(connection) != 0) {
+    if (connection == 0 || CountTableRows(connection, "paylist") != 0) {
         std::fprintf(stderr, "paylist is not empty or not reachable on %s:%d\n", kDbHost.c_str(),
                      kDbPort);
         DbClose(connection);

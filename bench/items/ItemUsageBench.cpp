@@ -4,16 +4,14 @@
 // The records go into the real costlist: the benchmark runs only while it is empty, and
 // empties it again at the end; the 15 items it adds to the first-run five are removed.
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
+#include "BenchSupport.h"
 #include "app/StartUp.h"
-#include "controls/Fonts.h"
 #include "controls/ListViewOps.h"
 #include "controls/WindowOps.h"
 #include "db/shared.h"
@@ -25,15 +23,6 @@ namespace {
 constexpr int kRounds = 5;
 constexpr int kRecords = 1000000;
 constexpr int kItems = 20;
-
-int64_t Count(DbHandle connection, const char* table) {
-    if (!DbExecute(connection, Sql("SELECT COUNT(*) AS n FROM ").literal(table))) return -1;
-    DbHandle rows = DbTakeRecordset(connection);
-    int64_t n = -1;
-    RecordsetReadField(rows, "n", n);
-    FreeResultSet(rows);
-    return n;
-}
 
 // One record a minute from 2023-06-01 on, the items in turn; one in 50 deleted.
 bool AddBills(DbHandle connection) {
@@ -56,15 +45,11 @@ bool AddItems(DbHandle connection) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QTemporaryDir config;
-    if (qgetenv("XDG_CONFIG_HOME").isEmpty()) qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QApplication application(argc, argv);
-    InstallFontSubstitutes();
+    BenchApplication application(argc, argv);
 
     const DbHandle connection = OpenPrivateConnection();
-    if (connection == 0 || Count(connection, "costlist") != 0 || Count(connection, "xmlist") != 5) {
+    if (connection == 0 || CountTableRows(connection, "costlist") != 0 ||
+        CountTableRows(connection, "xmlist") != 5) {
         std::fprintf(stderr,
                      "costlist not empty, xmlist not the first-run five, or %s:%d "
                      "unreachable\n",

@@ -13,10 +13,8 @@
 // them: the benchmark runs only while userlist, paylist and costlist are empty, and
 // empties them again at the end.
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -24,11 +22,11 @@
 #include <fstream>
 #include <string>
 
+#include "BenchSupport.h"
 #include "admin/AdminGate.h"
 #include "app/StartUp.h"
 #include "common/Threads.h"
 #include "controls/Dialogs.h"
-#include "controls/Fonts.h"
 #include "controls/ListViewOps.h"
 #include "db/shared.h"
 #include "form/MainWindow.h"
@@ -52,21 +50,12 @@ const int kRounds = SizeFromEnvironment("BENCH_ROUNDS", 3);
 ListView* Visible() { return TheMainWindow().ui.超级列表框_会员管理_会员列表; }
 ListView* Spare() { return TheMainWindow().ui.超级列表框_会员管理_会员列表备用; }
 
-int CountRows(DbHandle connection, const char* table) {
-    if (!DbExecute(connection, Sql("SELECT COUNT(*) AS n FROM ").literal(table))) return -1;
-    DbHandle rows = DbTakeRecordset(connection);
-    int32_t n = -1;
-    RecordsetReadField(rows, "n", n);
-    FreeResultSet(rows);
-    return n;
-}
-
 // A shop as it runs: a tenth of the members never came back, records spread unevenly
 // over the others, some amounts carry a fraction, one record in fifty (recharges) or
 // forty (bills) was deleted.
 bool FillTables(DbHandle connection) {
     for (const char* table : {"userlist", "paylist", "costlist"})
-        if (CountRows(connection, table) != 0) {
+        if (CountTableRows(connection, table) != 0) {
             std::fprintf(stderr, "%s is not empty: the benchmark leaves such data alone\n", table);
             return false;
         }
@@ -241,12 +230,7 @@ double ResidentMegabytes() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QTemporaryDir config;
-    if (qgetenv("XDG_CONFIG_HOME").isEmpty()) qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QApplication application(argc, argv);
-    InstallFontSubstitutes();
+    BenchApplication application(argc, argv);
 
     const DbHandle connection = OpenPrivateConnection();
     if (connection == 0 || !FillTables(connection)) {

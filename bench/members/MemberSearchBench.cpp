@@ -4,18 +4,16 @@
 // for one that finds every row. BENCH_ROUNDS (default 5) rounds; the
 // worst round counts. The search never queries the database, so none is needed.
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "app/StartUp.h"
 #include "common/Threads.h"
-#include "controls/Fonts.h"
 #include "controls/ListViewOps.h"
 #include "controls/UnitProperties.h"
 #include "controls/WindowOps.h"
@@ -99,12 +97,7 @@ struct Keystroke {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QTemporaryDir config;
-    if (qgetenv("XDG_CONFIG_HOME").isEmpty()) qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QApplication application(argc, argv);
-    InstallFontSubstitutes();
+    BenchApplication application(argc, argv);
     LoadStartWindow(ProgramWindowSetup());
     TheMainWindow().ui.选择夹1->setCurrentIndex(0);
     TheMainWindow().show();
