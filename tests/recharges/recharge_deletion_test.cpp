@@ -50,11 +50,7 @@ class RechargeDeletionTest : public SignedInWindow {
     }
 
     ListView* list() { return ui().超级列表框_会员充值_充值列表; }
-    int RowOfRecord(const std::string& id) {
-        for (int row = 0; row < ListViewRowCount(list()); ++row)
-            if (ListViewGetCell(list(), row, 0) == id) return row;
-        return -1;
-    }
+    int RowOfRecord(const std::string& id) { return RowOfCard(id, list()); }
     void SelectRecord(const std::string& id) {
         ASSERT_NE(RowOfRecord(id), -1) << "no row for record " << id;
         ListViewSetCurrentRow(list(), RowOfRecord(id));

@@ -53,14 +53,11 @@ class ConsumptionDeletionTest : public SignedInWindow {
 
     ListView* list() { return ui().超级列表框_会员消费_消费列表; }
     void SelectRecord(const std::string& id) {
-        for (int row = 0; row < ListViewRowCount(list()); ++row)
-            if (ListViewGetCell(list(), row, 0) == id) {
-                ListViewSetCurrentRow(list(), row);
-                Pump(5);
-                dialogs().clear();  // the notes balloon of the row
-                return;
-            }
-        ADD_FAILURE() << "no row for record " << id;
+        const int row = RowOfCard(id, list());  // cell 0 holds the record's id here
+        ASSERT_NE(row, -1) << "no row for record " << id;
+        ListViewSetCurrentRow(list(), row);
+        Pump(5);
+        dialogs().clear();  // the notes balloon of the row
     }
     void Choose() {
         QMenu* menu = window().findChild<QMenu*>(QStringLiteral("消费操作"));
