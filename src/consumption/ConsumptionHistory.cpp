@@ -114,8 +114,14 @@ void QueryCurrentMemberConsumption() {
         ListViewClear(ConsumptionList());
         return;
     }
-    // An empty card number is no member: it lists nothing rather than every member.
-    QueryConsumption(TextOf(Form().编辑框_全局_卡号));
+    // A card number that names no member asks nothing: no rows, and no figure of a read
+    // that never happened.
+    const std::string card = TextOf(Form().编辑框_全局_卡号);
+    if (!IsWholeNumber(card)) {
+        ListViewClear(ConsumptionList());
+        return;
+    }
+    QueryConsumption(card);
 }
 
 void FillConsumptionList(ListView* list, const std::optional<std::string>& memberId,

@@ -100,8 +100,14 @@ void QueryCurrentMemberRecharges() {
         ListViewClear(RechargeList());
         return;
     }
-    // An empty card number is no member: it lists nothing rather than every member.
-    QueryRecharges(TextOf(Form().编辑框_全局_卡号));
+    // A card number that names no member asks nothing: no rows, and no figure of a read
+    // that never happened.
+    const std::string card = TextOf(Form().编辑框_全局_卡号);
+    if (!IsWholeNumber(card)) {
+        ListViewClear(RechargeList());
+        return;
+    }
+    QueryRecharges(card);
 }
 
 void FillRechargeList(ListView* list, const std::optional<std::string>& memberId,
