@@ -3,29 +3,25 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 
-namespace {
-
-// The ink of the first and last glyph may stand out beyond the text's advance.
-bool Fits(const QFont& font, const QString& text, int width) {
+int TextWidthNeeded(const QFont& font, const QString& text) {
     const QFontMetricsF metrics(font);
     qreal needed = metrics.horizontalAdvance(text);
     if (!text.isEmpty()) {
         needed += std::max<qreal>(0, -metrics.leftBearing(text.front()));
         needed += std::max<qreal>(0, -metrics.rightBearing(text.back()));
     }
-    return needed <= width;
+    return static_cast<int>(std::ceil(needed));
 }
 
-}  // namespace
-
 QFont FontFittingWidth(const QFont& stored, const QString& text, int width) {
-    if (Fits(stored, text, width)) return stored;
+    if (TextWidthNeeded(stored, text) <= width) return stored;
     QFont font = stored;
     int pixels = stored.pixelSize() > 0 ? stored.pixelSize() : QFontInfo(stored).pixelSize();
     while (pixels > 1) {
         font.setPixelSize(--pixels);
-        if (Fits(font, text, width)) break;
+        if (TextWidthNeeded(font, text) <= width) break;
     }
     return font;
 }

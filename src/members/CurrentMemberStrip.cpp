@@ -1,6 +1,7 @@
 #include "members/CurrentMemberStrip.h"
 
 #include "controls/ListView.h"
+#include "controls/WholeFigure.h"
 #include "controls/WindowOps.h"
 #include "form/MainWindow.h"
 #include "members/Peers.h"
@@ -29,6 +30,7 @@ void OnMemberRowChanged() {
 }
 
 void ConnectCurrentMemberStrip(MainWindow& window) {
+    KeepFigureWhole(window.ui.编辑框_全局_余额, window.ui.编辑框_全局_姓名);
     QObject::connect(window.时钟1, &QTimer::timeout, &window, [] { OnCurrentMemberTimerTick(); });
     QObject::connect(window.ui.超级列表框_会员管理_会员列表, &ListView::currentRowChanged, &window,
                      [] { OnMemberRowChanged(); });

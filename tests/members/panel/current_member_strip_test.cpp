@@ -1,4 +1,8 @@
 // The current-member strip follows the selection; a row change re-opens the open panel.
+#include <QFontMetrics>
+#include <QImage>
+#include <QLineEdit>
+
 #include "SignedInWindow.h"
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
@@ -51,6 +55,63 @@ TEST_F(CurrentMemberStripTest, FollowsTheSelectionWithinATick) {
     Click(ui().按钮_系统设置);
     Pump(250);
     EXPECT_FALSE(StripShown());
+}
+
+// The first and last column of a grab holding ink of the balance's green (white has blue 255).
+std::pair<int, int> InkColumns(const QImage& image) {
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qBlue(image.pixel(x, y)) < 230) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+// A balance too wide for its box first takes the strip's room left of it that the name leaves
+// free, and only then a smaller size; the box's right edge stays.
+TEST_F(CurrentMemberStripTest, EveryBalanceIsPaintedWhole) {
+    QLineEdit* box = ui().编辑框_全局_余额;
+    QLineEdit* name = ui().编辑框_全局_姓名;
+    const QRect stored = box->geometry();
+    ASSERT_EQ(stored, QRect(170, 55, 58, 26));
+    struct Case {
+        const char *name, *balance;
+        bool storedSize;
+    };
+    const Case cases[] = {
+        {"孙五", "20", true},
+        {"孙五", "123456", true},
+        {"孙五", "2750000040", true},
+        {"孙五", "-9223372036854775808", false},
+        {"欧阳明月光", "123456", false},
+        {"欧阳明月光", "-2750000040", false},
+    };
+    for (const Case& c : cases) {
+        AppendListRow({"5", c.name, "", "", "", "", "", "", c.balance});
+        ListViewSetCurrentRow(members(), ListViewRowCount(members()) - 1);
+        ASSERT_TRUE(WithinATick([&] { return TextOf(box) == c.balance; })) << c.balance;
+        const QString figure = QString::fromUtf8(c.balance);
+        const int advance = QFontMetrics(box->font()).horizontalAdvance(figure);
+        EXPECT_EQ(box->font().pixelSize() == 20, c.storedSize) << c.balance;
+        EXPECT_TRUE(box->font().bold());
+        if (QString(c.balance).size() <= 2) {
+            EXPECT_EQ(box->geometry(), stored);
+        }
+        EXPECT_EQ(box->geometry().right(), stored.right()) << c.balance;
+        const int nameEnd =
+            name->x() + 2 + QFontMetrics(name->font()).horizontalAdvance(QString(c.name));
+        EXPECT_GE(box->x(), std::min(nameEnd, stored.x())) << c.name << " " << c.balance;
+        // The box's own margins (2 px a side) and the cursor's pixel.
+        EXPECT_LE(advance, box->width() - 5) << c.balance << " at " << box->font().pixelSize();
+        const auto [first, last] =
+            InkColumns(ui().外形框_当前用户->grab(box->geometry()).toImage());
+        EXPECT_GT(first, 0) << c.balance;
+        EXPECT_LT(last, box->width() - 1) << c.balance;
+        EXPECT_GE(last - first + 1, advance - 4) << c.balance;
+    }
 }
 
 TEST_F(CurrentMemberStripTest, ARowChangeReopensTheMemberPanelInRechargeMode) {
