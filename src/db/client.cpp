@@ -29,6 +29,7 @@ struct Connection {
     DbOutcome outcome = DbOutcome::NotSent;
     int64_t rowsChanged = 0;
     bool broken = false;
+    // When the server last answered on it: one silent for long may have been dropped.
     std::chrono::steady_clock::time_point lastAnswer = std::chrono::steady_clock::now();
     // Rows of the last statement, stored at once so that a result nobody takes never
     // blocks the next statement.
