@@ -74,5 +74,5 @@ TEST(BalloonTip, AClickWhereItStandsReachesTheControlBeneathAndItGoesAtItsTime) 
     EXPECT_EQ(pressed, 1);
     EXPECT_TRUE(unit.popup()->isVisible());
     EXPECT_TRUE(
-        QTest::qWaitFor([&] { return !unit.popup()->isVisible(); }, BalloonTip::kTimeoutMs));
+        QTest::qWaitFor([&] { return !unit.popup()->isVisible(); }, BalloonTip::kTimeoutMs + 1000));
 }
