@@ -66,8 +66,7 @@ std::optional<UsageCounts> CountItemUsage(const std::string& itemId, const Usage
         .literal("'");
 
     auto lock = LockSharedDatabase();
-    GetSharedConnection();
-    if (!DbExecute(sharedConnection, statement)) return std::nullopt;
+    if (!ExecuteSharedRead(statement)) return std::nullopt;
     DbHandle result = DbTakeRecordset(sharedConnection);
     std::optional<UsageCounts> counts;
     if (RecordsetRowCount(result) == 1) {

@@ -2,7 +2,9 @@
 #include <QLabel>
 #include <QTimer>
 
-// The frameless tool-tip window of a balloon tip; it closes itself after a while or on a click.
+// The frameless tool-tip window of a balloon tip; it closes itself after a while. It takes no
+// input: a click where it stands goes to the control beneath, which it often covers, since a
+// notice appears at the pointer that has just pressed that control.
 class BalloonPopup : public QLabel {
     Q_OBJECT
 
@@ -10,9 +12,6 @@ class BalloonPopup : public QLabel {
     explicit BalloonPopup(QWidget* owner);
 
     void showText(const QString& text, const QPoint& topLeft, int timeoutMs);
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     QTimer closeTimer_;

@@ -6,7 +6,7 @@
 class BalloonPopup;
 
 // The window's notice unit: it never shows itself; popUp shows a small pale-yellow popup
-// whose top-left is at a screen point, closed after about three seconds or on a click.
+// whose top-left is at a screen point, closed after about three seconds; clicks pass through it.
 class BalloonTip : public QWidget {
     Q_OBJECT
 

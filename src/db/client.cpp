@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -28,6 +29,8 @@ struct Connection {
     DbOutcome outcome = DbOutcome::NotSent;
     int64_t rowsChanged = 0;
     bool broken = false;
+    // When the server last answered on it: one silent for long may have been dropped.
+    std::chrono::steady_clock::time_point lastAnswer = std::chrono::steady_clock::now();
     // Rows of the last statement, stored at once so that a result nobody takes never
     // blocks the next statement.
     MYSQL_RES* pending = nullptr;
@@ -205,6 +208,10 @@ DbHandle DbConnect(const std::string& host, const std::string& user, const std::
     mysql_options(mysql, MYSQL_OPT_READ_TIMEOUT, &ioTimeout);
     mysql_options(mysql, MYSQL_OPT_WRITE_TIMEOUT, &ioTimeout);
     mysql_options(mysql, MYSQL_OPT_PROTOCOL, &protocol);
+    // Off, as the library's default: a lost connection is renewed by its keeper, which knows
+    // what was sent on it.
+    my_bool reconnect = 0;
+    mysql_options(mysql, MYSQL_OPT_RECONNECT, &reconnect);
     if (mysql_real_connect(mysql, host.c_str(), user.c_str(), password.c_str(), database.c_str(),
                            static_cast<unsigned int>(port), nullptr, 0) == nullptr)
         return 0;
@@ -230,6 +237,8 @@ bool DbExecute(DbHandle handle, const Sql& statement) {
     if (!text) return false;
     const bool answered = mysql_real_query(mysql, text->data(), text->size()) == 0;
     if (answered) connection->pending = mysql_store_result(mysql);
+    if (answered || !ConnectionLost(mysql_errno(mysql)))
+        connection->lastAnswer = std::chrono::steady_clock::now();
     if (answered && (connection->pending != nullptr || mysql_field_count(mysql) == 0)) {
         connection->outcome = DbOutcome::Done;
         const my_ulonglong changed = mysql_affected_rows(mysql);
@@ -259,6 +268,21 @@ int64_t DbRowsChanged(DbHandle handle) {
 bool DbConnectionBroken(DbHandle handle) {
     auto connection = Handles().Find<Connection>(handle);
     return connection && connection->broken;
+}
+
+bool DbConnectionAnswers(DbHandle handle, int quietMs) {
+    auto connection = Handles().Find<Connection>(handle);
+    if (!connection || connection->broken) return false;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - connection->lastAnswer <= std::chrono::milliseconds(quietMs)) return true;
+    // The client library never reconnects by itself here: a silent reconnect would lose the
+    // session's settings and could send a statement twice.
+    if (mysql_ping(connection->mysql) != 0) {
+        connection->broken = true;
+        return false;
+    }
+    connection->lastAnswer = std::chrono::steady_clock::now();
+    return true;
 }
 
 uint64_t DbSessionId(DbHandle handle) {

@@ -36,6 +36,11 @@ int64_t DbRowsChanged(DbHandle connection);
 // True once the connection is gone (lost, timed out, closed by the server): it will never
 // run another statement, and its keeper opens a new one instead.
 bool DbConnectionBroken(DbHandle connection);
+// True when the connection may take a statement. One that has had no answer for more than
+// quietMs is asked first (one round trip): a server restart or a time-out drops a connection
+// without a word, and a statement sent on it would be lost. A connection that does not
+// answer is broken from then on. False for 0 and for a broken connection.
+bool DbConnectionAnswers(DbHandle connection, int quietMs);
 // The server's id of the connection's session (for KILL and the process list); 0 for none.
 uint64_t DbSessionId(DbHandle connection);
 

@@ -1,6 +1,7 @@
 #include "db/shared.h"
 
 #include <atomic>
+#include <cctype>
 
 #include "runtime/clock.h"
 
@@ -20,6 +21,9 @@ int32_t lastConnectionUse = 0;
 
 constexpr int32_t kFirstCallIdleMs = 10000000;
 constexpr int32_t kLongestIdleMs = 60000;
+// A connection silent for longer is asked whether it is still there before it is used: a
+// restart of the server drops every connection, and the desk would meet it with a failure.
+constexpr int kQuietBeforeAskingMs = 1000;
 constexpr int kNoPortOverride = -1;
 
 std::atomic<int> portForTests = kNoPortOverride;
@@ -28,6 +32,17 @@ std::atomic<int> portForTests = kNoPortOverride;
 std::recursive_mutex& SharedMutex() {
     static auto* mutex = new std::recursive_mutex;
     return *mutex;
+}
+
+// A SELECT that takes no lock: it leaves the database as it found it.
+bool IsRead(const Sql& statement) {
+    std::string text = statement.preview();
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string::npos || text.compare(start, 7, "SELECT ") != 0) return false;
+    for (const char* lock : {"GET_LOCK", "FOR UPDATE", "LOCK IN SHARE MODE"})
+        if (text.find(lock) != std::string::npos) return false;
+    return true;
 }
 
 int ConnectionPort() {
@@ -53,7 +68,8 @@ DbHandle GetSharedConnection() {
     }
     // A connection that is gone, or none at all, is renewed at once: the server may be
     // back, and a desk must not wait out the idle rule to work again.
-    if (idle > kLongestIdleMs || sharedConnection == 0 || DbConnectionBroken(sharedConnection)) {
+    if (idle > kLongestIdleMs || sharedConnection == 0 ||
+        !DbConnectionAnswers(sharedConnection, kQuietBeforeAskingMs)) {
         DbDisconnect(sharedConnection);
         sharedConnection = 0;
         sharedConnection = DbConnect(kDbHost, kDbUser, kDbPassword, kDbName, ConnectionPort());
@@ -62,12 +78,22 @@ DbHandle GetSharedConnection() {
     return sharedConnection;
 }
 
-int32_t RunSharedQuery(const Sql& statement) {
+bool ExecuteSharedRead(const Sql& statement) {
     auto lock = LockSharedDatabase();
     GetSharedConnection();
+    if (DbExecute(sharedConnection, statement)) return true;
+    // A read changes nothing, so one whose connection went away is asked again on a new
+    // one; anything else that lost its answer may have run and is never sent twice.
+    if (DbLastOutcome(sharedConnection) != DbOutcome::Unknown || !IsRead(statement)) return false;
+    GetSharedConnection();
+    return DbExecute(sharedConnection, statement);
+}
+
+int32_t RunSharedQuery(const Sql& statement) {
+    auto lock = LockSharedDatabase();
     // A result set still held here belongs to a caller that frees it itself.
     sharedResultSet = 0;
-    if (!DbExecute(sharedConnection, statement)) return 0;
+    if (!ExecuteSharedRead(statement)) return 0;
     sharedResultSet = DbTakeRecordset(sharedConnection);
     return RecordsetRowCount(sharedResultSet);
 }

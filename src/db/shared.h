@@ -25,10 +25,15 @@ std::unique_lock<std::recursive_mutex> LockSharedDatabase();
 
 // Opens the connection on the first call; renews it when more than 60000 ms passed since
 // the previous call, when there is none (a failed connect) and when it is gone (a statement
-// lost it). Returns sharedConnection (0 when it could not be opened).
+// lost it, or, after a second without an answer, it does not answer a ping). Returns
+// sharedConnection (0 when it could not be opened).
 DbHandle GetSharedConnection();
-// Runs the statement on the shared connection; the rows stay in sharedResultSet.
-// Returns the row count, 0 when the statement failed (sharedResultSet then 0).
+// DbExecute on the shared connection, after its keeper. A read (a SELECT that takes no lock)
+// whose connection was lost is run once more on a renewed connection; any other statement
+// is sent once. Its rows are then taken from sharedConnection.
+bool ExecuteSharedRead(const Sql& statement);
+// Runs the statement on the shared connection as ExecuteSharedRead does; the rows stay in
+// sharedResultSet. Returns the row count, 0 when the statement failed (sharedResultSet then 0).
 int32_t RunSharedQuery(const Sql& statement);
 void FreeSharedResultSet();
 // Releases a result set that is not 0 and sets the variable to 0.

@@ -27,10 +27,9 @@ bool CheckOperatorLogin() {
     std::string key;
     {
         auto lock = LockSharedDatabase();
-        GetSharedConnection();
         Sql statement("SELECT * FROM bosslist WHERE boss_tel = '");
         statement.text(TextOf(ui.编辑框_用户名)).literal("'");
-        if (!DbExecute(sharedConnection, statement)) return false;
+        if (!ExecuteSharedRead(statement)) return false;
         DbHandle result = DbTakeRecordset(sharedConnection);
         RecordsetReadField(result, "boss_key", key);
         RecordsetReadField(result, "boss_id", operatorId);

@@ -36,9 +36,7 @@ void FetchCardNumber() {
 std::string NextCardNumber() {
     std::string next;
     auto lock = LockSharedDatabase();
-    GetSharedConnection();
-    if (!DbExecute(sharedConnection, Sql("SELECT MAX(user_id)+1 AS max_id FROM userlist")))
-        return next;
+    if (!ExecuteSharedRead(Sql("SELECT MAX(user_id)+1 AS max_id FROM userlist"))) return next;
     DbHandle result = DbTakeRecordset(sharedConnection);
     RecordsetReadField(result, "max_id", next);
     FreeResultSet(result);

@@ -1,4 +1,5 @@
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "database_test.h"
@@ -80,6 +81,56 @@ TEST_F(SharedConnectionTest, AConnectionLostByAStatementIsRenewedAtTheNextUseNev
     EXPECT_NE(CallAt(1001), 0);
     EXPECT_NE(ServerSideId(), first);
     EXPECT_EQ(RunSharedQuery(Sql("SELECT 1")), 1);
+    FreeSharedResultSet();
+}
+
+// The server ends the shared connection's session (as a restart or its idle time-out would)
+// just before a statement is sent on it: a read is run once more on a new connection; a
+// statement that may change something, or that takes a lock, is not sent again.
+TEST_F(SharedConnectionTest, AReadThatLostItsConnectionIsRunOnceMoreOnANewOne) {
+    database.Run("INSERT INTO xmlist (xm_name) VALUES ('a'), ('b')");
+    struct Case {
+        const char* statement;
+        int rows;
+    };
+    const Case cases[] = {
+        {"SELECT * FROM `marlovia`.`xmlist`", 2},
+        {"\n select xm_name FROM xmlist WHERE xm_del <> 1", 2},
+        {"SELECT * FROM xmlist FOR UPDATE", 0},
+        {"SELECT GET_LOCK('x', 0) AS got", 0},
+        {"INSERT INTO xmlist (xm_name) VALUES ('c')", 0},
+    };
+    for (const Case& c : cases) {
+        ASSERT_NE(GetSharedConnection(), 0) << c.statement;
+        const std::string lost = ServerSideId();
+        database.Run("KILL CONNECTION " + lost);
+        EXPECT_EQ(RunSharedQuery(Sql(c.statement)), c.rows) << c.statement;
+        EXPECT_EQ(sharedResultSet != 0, c.rows != 0) << c.statement;
+        FreeSharedResultSet();
+        EXPECT_EQ(database.CountRows("xmlist"), 2) << c.statement;
+        EXPECT_NE(ServerSideId(), lost) << c.statement;
+    }
+}
+
+// A connection that died while nobody used it is found before a statement is sent on it, so
+// a write goes out once, on a live connection.
+TEST_F(SharedConnectionTest, AConnectionThatDiedWhileIdleIsRenewedBeforeTheNextStatement) {
+    ASSERT_NE(GetSharedConnection(), 0);
+    const std::string lost = ServerSideId();
+    database.Run("KILL CONNECTION " + lost);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    EXPECT_TRUE(DbExecute(GetSharedConnection(), Sql("INSERT INTO xmlist (xm_name) VALUES ('x')")));
+    EXPECT_EQ(database.CountRows("xmlist"), 1);
+    EXPECT_NE(ServerSideId(), lost);
+}
+
+// A real restart between two queries: the first query after it lists the rows.
+TEST_F(SharedConnectionTest, TheFirstQueryAfterTheServerRestartedListsTheRows) {
+    database.Run("INSERT INTO xmlist (xm_name) VALUES ('a'), ('b')");
+    EXPECT_EQ(RunSharedQuery(Sql("SELECT * FROM xmlist")), 2);
+    FreeSharedResultSet();
+    ASSERT_NO_FATAL_FAILURE(database.RestartServer());
+    EXPECT_EQ(RunSharedQuery(Sql("SELECT * FROM xmlist")), 2);
     FreeSharedResultSet();
 }
 

@@ -204,6 +204,19 @@ TEST_F(RechargeEntryTest, TheDatabaseOutOfReachKeepsWhatWasTyped) {
     EXPECT_EQ(ListViewGetCell(members(), RowOfCard("126"), 8), "0");
 }
 
+// The server restarts while the panel is open: the press right after it finds the old
+// connection gone before it sends anything, and stores the recharge once.
+TEST_F(RechargeEntryTest, ARechargePressedRightAfterTheServerRestartedIsStoredOnce) {
+    OpenFor("126");
+    TypeAmounts("100", "20");
+    ASSERT_NO_FATAL_FAILURE(db.RestartServer());
+    Confirm();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"充值成功"});
+    EXPECT_EQ(db.Rows("SELECT user_id, pay_money, pay_give FROM paylist"),
+              (Rows{{"126", "100", "20"}}));
+    EXPECT_TRUE(ui().外形框_新增会员->isHidden());
+}
+
 // Only plain amounts are written; the name goes in as typed, quotes and all.
 TEST_F(RechargeEntryTest, PlainAmountsAreStoredAsTypedOthersRefusedWithTheErrorNotice) {
     struct Case {

@@ -228,6 +228,17 @@ TEST_F(RechargeHistoryTest, NewestFirstFollowsTheListOrderBox) {
 }
 
 // A failed read is no "0 records": the list stays empty and no figure stands beside it.
+TEST_F(RechargeHistoryTest, TheFirstListingAfterTheServerRestartedShowsTheRowsAndTotals) {
+    AddRecharge("126", "2024-03-05 10:00:00", "100", "20", "120");
+    AddRecharge("127", "2024-03-05 11:00:00", "50", "", "50");
+    ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    OpenPage();
+    ASSERT_NO_FATAL_FAILURE(db.RestartServer());
+    Click(ui().按钮_充值管理_所有用户);
+    EXPECT_EQ(Column(1), (std::vector<std::string>{"126", "127"}));
+    EXPECT_EQ(Totals(), "充值2次，实付150元，赠送20元，合计170元");
+}
+
 TEST_F(RechargeHistoryTest, AFailedStatementShowsNoFigure) {
     AddRecharge("126", "2024-03-05 10:00:00", "100", "", "100");
     ASSERT_NO_FATAL_FAILURE(StartSignedIn());

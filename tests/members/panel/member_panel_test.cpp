@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "ScreenClick.h"
 #include "SignedInWindow.h"
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
@@ -273,6 +274,31 @@ TEST_F(MemberPanelTest, RefusalsTellTheOperatorAndMoveTheFocus) {
     EXPECT_EQ(db.CountRows("userlist"), 5);
     EXPECT_EQ(db.CountRows("paylist"), 0);
     EXPECT_FALSE(ui().选择框_关闭时刷新用户列表->isChecked());
+}
+
+// The refusal's notice appears where the pointer pressed 确定 and covers 关闭 beside it: one
+// click on 关闭 closes the panel while the notice is still up, and the notice goes at its time.
+TEST_F(MemberPanelTest, OneClickOnCloseUnderTheTakenCardNoticeClosesThePanel) {
+    SeedCards(5, 5);
+    ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    Click(ui().按钮_新增会员);
+    Type("5", "张三", "");
+    QWidget* confirm = ui().按钮_会员管理_新增会员_确定;
+    SetMousePositionForTests(confirm->mapToGlobal(confirm->rect().center()));
+    Confirm();
+    ASSERT_EQ(BalloonTexts(), std::vector<std::string>{"这个卡号系统中已经存在，请重新输入"});
+
+    QWidget* notice = ui().气球提示框1->popup();
+    ASSERT_TRUE(notice && notice->isVisible());
+    QWidget* close = ui().按钮_会员管理_新增会员_取消;
+    const QRect covered =
+        notice->geometry() & QRect(close->mapToGlobal(QPoint(0, 0)), close->size());
+    ASSERT_FALSE(covered.isEmpty()) << "the notice does not cover 关闭";
+    ASSERT_TRUE(ClickAtScreenPoint(covered.center()));
+    EXPECT_TRUE(ui().外形框_新增会员->isHidden());
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->pos(), confirm->mapToGlobal(confirm->rect().center()) - QPoint(0, 10));
+    EXPECT_TRUE(WaitUntil([&] { return notice->isHidden(); }, std::chrono::seconds(4)));
 }
 
 // The card stored by another desk between the check and the insert: the unique key refuses

@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -29,6 +30,16 @@ void TestDatabase::Connect() {
 }
 
 TestDatabase::~TestDatabase() { mysql_close(mysql_); }
+
+void TestDatabase::RestartServer() {
+    mysql_close(mysql_);
+    mysql_ = nullptr;
+    const std::string script =
+        "DB_INSTANCE=test DB_PORT=" + std::to_string(kDbPort) + " '" + DB_SCRIPT + "' ";
+    const std::string command = script + "stop >/dev/null && " + script + "start >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << "the test instance did not restart";
+    Connect();
+}
 
 void TestDatabase::RunAsAdministrator(const std::string& sql) {
     MYSQL* root = mysql_init(nullptr);

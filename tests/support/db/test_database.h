@@ -33,6 +33,11 @@ class TestDatabase {
     // rows of sql/first-run.sql: the operator "Chief" (password "chief123") and five items.
     void EmptyTables(bool firstRunRows = false);
 
+    // Stops the test instance's server and starts it again, as a power cut or an update
+    // would: every connection to it is dropped. This connection is opened anew; any other
+    // TestDatabase is left with a dead one.
+    void RestartServer();
+
     // Runs statements as the server's administrator (root over the instance's socket), for
     // what the program's user may not do, such as changing the server's default SQL mode.
     void RunAsAdministrator(const std::string& sql);
