@@ -90,8 +90,8 @@ void SelectMatchingRows(ListView* list, const std::string& text, int column) {
         std::vector<int> matches;
         for (int row = 0; row < rows; ++row)
             if (keys[row].find(wanted) != std::string::npos) matches.push_back(row);
-        // One replacement of the whole selection: deselecting every row and selecting the
-        // matches one by one would cost the old match set times the new one.
+        // The whole match set at once, put in place of the old one without comparing the two:
+        // after a broad text that comparison costs the old set times the new one.
         list->setSelectedRows(matches);
         // Scrolling a hidden list to each match in turn ends where scrolling to the last does.
         if (!matches.empty()) list->ensureRowVisible(matches.back());
