@@ -41,6 +41,13 @@ ListView::ListView(QWidget* parent) : QTableView(parent), table_(new TextTableMo
     fitRowHeight();
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ListView::forgetSelectedRows);
+    // A reset drops the selection without a signal; moved rows change what the numbers mean.
+    connect(table_, &QAbstractItemModel::modelReset, this, &ListView::forgetSelectedRows);
+    connect(table_, &QAbstractItemModel::rowsRemoved, this, &ListView::forgetSelectedRows);
+    connect(table_, &QAbstractItemModel::rowsInserted, this, &ListView::forgetSelectedRows);
+    connect(table_, &QAbstractItemModel::layoutChanged, this, &ListView::forgetSelectedRows);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListView::noticeCurrentRow);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ListView::noticeCurrentRow);
@@ -92,6 +99,7 @@ void ListView::setCell(int row, int column, std::string text) {
 
 std::vector<int> ListView::selectedRows() {
     applyPendingSelection();
+    if (selectedRowsKnown_) return knownSelectedRows_;
     std::vector<int> result;
     for (const QItemSelectionRange& range : selectionModel()->selection())
         for (int row = range.top(); row <= range.bottom(); ++row) result.push_back(row);
@@ -113,6 +121,42 @@ void ListView::setRowSelected(int row, bool selected) {
         selectionFlushQueued_ = true;
         QTimer::singleShot(0, this, &ListView::applyPendingSelection);
     }
+}
+
+void ListView::setSelectedRows(const std::vector<int>& rows) {
+    pendingSelection_.clear();
+    const int total = this->rows();
+    const int lastColumn = columnTotal() - 1;
+    std::vector<int> kept;
+    kept.reserve(rows.size());
+    for (const int row : rows)
+        if (row >= 0 && row < total && lastColumn >= 0 && (kept.empty() || row > kept.back()))
+            kept.push_back(row);
+    if (!multiSelection_ && kept.size() > 1) kept.erase(kept.begin(), kept.end() - 1);
+
+    QItemSelection selection;
+    for (size_t at = 0; at < kept.size();) {
+        size_t end = at;
+        while (end + 1 < kept.size() && kept[end + 1] == kept[end] + 1) ++end;
+        selection.select(table_->index(kept[at], 0), table_->index(kept[end], lastColumn));
+        at = end + 1;
+    }
+    // Qt compares the selection it replaces with the new one range by range before it
+    // signals, unless one of them is empty: passing through the empty selection keeps both
+    // steps linear.
+    settingSelection_ = true;
+    selectionModel()->clearSelection();
+    if (!selection.isEmpty()) selectionModel()->select(selection, QItemSelectionModel::Select);
+    settingSelection_ = false;
+    knownSelectedRows_ = std::move(kept);
+    selectedRowsKnown_ = true;
+    noticeCurrentRow();
+}
+
+void ListView::forgetSelectedRows() {
+    if (settingSelection_) return;
+    selectedRowsKnown_ = false;
+    knownSelectedRows_.clear();
 }
 
 void ListView::applyPendingSelection() {
@@ -143,6 +187,7 @@ int ListView::currentRow() {
     const QModelIndex current = currentIndex();
     if (current.isValid() && selectionModel()->isRowSelected(current.row(), QModelIndex()))
         return current.row();
+    if (selectedRowsKnown_) return knownSelectedRows_.empty() ? -1 : knownSelectedRows_.front();
     int first = -1;
     for (const QItemSelectionRange& range : selectionModel()->selection())
         if (first < 0 || range.top() < first) first = range.top();
@@ -165,6 +210,7 @@ void ListView::ensureRowVisible(int row) {
 }
 
 void ListView::noticeCurrentRow() {
+    if (settingSelection_) return;
     const int now = currentRow();
     if (now == lastCurrentRow_) return;
     lastCurrentRow_ = now;

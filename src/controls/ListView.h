@@ -34,6 +34,9 @@ class ListView : public QTableView {
 
     std::vector<int> selectedRows();
     void setRowSelected(int row, bool selected);
+    // Replaces the whole selection by these rows (ascending, each once; a single-selection
+    // list keeps the last), at a cost that does not depend on the selection replaced.
+    void setSelectedRows(const std::vector<int>& rows);
     // The current row if it is selected, else the first selected row; -1 when none is.
     int currentRow();
     // -1 clears the selection.
@@ -52,6 +55,7 @@ class ListView : public QTableView {
 
   private:
     void applyPendingSelection();
+    void forgetSelectedRows();
     void noticeCurrentRow();
     void fitRowHeight();
 
@@ -62,5 +66,9 @@ class ListView : public QTableView {
     // compares whole selections on every change, which is quadratic row by row.
     std::vector<std::pair<int, bool>> pendingSelection_;
     bool selectionFlushQueued_ = false;
+    // The rows of the last whole selection set, while nothing else has changed it since.
+    std::vector<int> knownSelectedRows_;
+    bool selectedRowsKnown_ = false;
+    bool settingSelection_ = false;
     int lastCurrentRow_ = -1;
 };

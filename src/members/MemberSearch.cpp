@@ -87,15 +87,14 @@ void SelectMatchingRows(ListView* list, const std::string& text, int column) {
         const std::string wanted = LowerAscii(text);
         const std::vector<std::string>& keys = SearchKeysOf(list, column);
         const int rows = static_cast<int>(keys.size());
-        for (int row = 0; row < rows; ++row) list->setRowSelected(row, false);
-        int last = -1;
-        for (int row = 0; row < rows; ++row) {
-            if (keys[row].find(wanted) == std::string::npos) continue;
-            list->setRowSelected(row, true);
-            last = row;
-        }
+        std::vector<int> matches;
+        for (int row = 0; row < rows; ++row)
+            if (keys[row].find(wanted) != std::string::npos) matches.push_back(row);
+        // The whole match set at once, put in place of the old one without comparing the two:
+        // after a broad text that comparison costs the old set times the new one.
+        list->setSelectedRows(matches);
         // Scrolling a hidden list to each match in turn ends where scrolling to the last does.
-        if (last >= 0) list->ensureRowVisible(last);
+        if (!matches.empty()) list->ensureRowVisible(matches.back());
     });
 }
 

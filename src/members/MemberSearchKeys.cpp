@@ -1,8 +1,10 @@
 #include "members/MemberSearchKeys.h"
 
+#include <QAbstractItemModel>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <utility>
 
 #include "common/Threads.h"
@@ -15,12 +17,63 @@ namespace {
 struct ColumnKeys {
     std::vector<std::string> sources;
     std::vector<std::string> keys;
+    // What the list has signalled since the keys were last brought up to date: these rows'
+    // cells were written, or (everyChanged) anything may have moved.
+    std::vector<int> writtenRows;
+    bool everyChanged = true;
 };
 
 // Window's thread only.
 std::map<std::pair<const ListView*, int>, ColumnKeys>& AllKeys() {
     static auto* all = new std::map<std::pair<const ListView*, int>, ColumnKeys>;
     return *all;
+}
+
+// Beyond this many written rows one comparison of every cell is as cheap.
+constexpr size_t kWrittenRowsKept = 4096;
+
+void NoteWritten(const ListView* list, const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+    auto& all = AllKeys();
+    for (auto it = all.lower_bound({list, 0}); it != all.end() && it->first.first == list; ++it) {
+        const int column = it->first.second;
+        ColumnKeys& known = it->second;
+        if (known.everyChanged || column < topLeft.column() || column > bottomRight.column())
+            continue;
+        for (int row = topLeft.row(); row <= bottomRight.row() && !known.everyChanged; ++row) {
+            known.writtenRows.push_back(row);
+            if (known.writtenRows.size() > kWrittenRowsKept) known.everyChanged = true;
+        }
+    }
+}
+
+void NoteEveryChanged(const ListView* list) {
+    auto& all = AllKeys();
+    for (auto it = all.lower_bound({list, 0}); it != all.end() && it->first.first == list; ++it)
+        it->second.everyChanged = true;
+}
+
+// From the first search of a list on, its keys learn from its signals which cells to look
+// at again, instead of comparing every cell on every keystroke.
+void Watch(ListView* list) {
+    static auto* watched = new std::set<const ListView*>;
+    if (!watched->insert(list).second) return;
+    const QAbstractItemModel* model = list->model();
+    QObject::connect(model, &QAbstractItemModel::dataChanged, list,
+                     [list](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                         NoteWritten(list, topLeft, bottomRight);
+                     });
+    const auto every = [list] { NoteEveryChanged(list); };
+    QObject::connect(model, &QAbstractItemModel::modelReset, list, every);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, list, every);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, list, every);
+    QObject::connect(model, &QAbstractItemModel::rowsMoved, list, every);
+    QObject::connect(model, &QAbstractItemModel::layoutChanged, list, every);
+    QObject::connect(list, &QObject::destroyed, [list] {
+        watched->erase(list);
+        auto& all = AllKeys();
+        auto it = all.lower_bound({list, 0});
+        while (it != all.end() && it->first.first == list) it = all.erase(it);
+    });
 }
 
 // The comparison ignores the case of ASCII letters only: nothing else in a key has a case
@@ -71,16 +124,25 @@ void MakeKeys(int32_t /*parameter*/) {
 }  // namespace
 
 const std::vector<std::string>& SearchKeysOf(ListView* list, int column) {
+    Watch(list);
     ColumnKeys& known = AllKeys()[{list, column}];
     const int rows = list->rows();
-    known.sources.resize(rows);
-    known.keys.resize(rows);
-    for (int row = 0; row < rows; ++row) {
+    const auto bringUp = [&](int row) {
         std::string cell = list->cell(row, column);
-        if (cell == known.sources[row]) continue;
+        if (cell == known.sources[row]) return;
         known.keys[row] = KeyOf(cell);
         known.sources[row] = std::move(cell);
+    };
+    if (known.everyChanged || static_cast<int>(known.keys.size()) != rows) {
+        known.sources.resize(rows);
+        known.keys.resize(rows);
+        for (int row = 0; row < rows; ++row) bringUp(row);
+    } else {
+        for (const int row : known.writtenRows)
+            if (row >= 0 && row < rows) bringUp(row);
     }
+    known.writtenRows.clear();
+    known.everyChanged = false;
     return known.keys;
 }
 

@@ -118,6 +118,37 @@ TEST_F(ListViewOps, MultiSelectionListsRowsAscending) {
     EXPECT_EQ(ListViewSelectedRows(&view), std::vector<int>{2});
 }
 
+TEST_F(ListViewOps, AWholeSelectionIsSetInRunsAndReadBack) {
+    view.setMultiSelection(true);
+    AddRows(10);
+    QSignalSpy changed(&view, &ListView::currentRowChanged);
+    view.setSelectedRows({1, 2, 3, 7, 9});
+    EXPECT_EQ(ListViewSelectedRows(&view), (std::vector<int>{1, 2, 3, 7, 9}));
+    EXPECT_EQ(view.selectionModel()->selection().size(), 3);
+    EXPECT_FALSE(view.selectionModel()->isRowSelected(8, QModelIndex()));
+    EXPECT_EQ(ListViewCurrentRow(&view), 1);
+    EXPECT_EQ(changed.count(), 1);
+
+    view.setSelectedRows({-1, 7, 20});  // rows that do not exist are left out
+    EXPECT_EQ(ListViewSelectedRows(&view), std::vector<int>{7});
+    EXPECT_EQ(changed.count(), 2);
+    // Changed another way, the selection is read from the list again.
+    ListViewSelectRow(&view, 4);
+    EXPECT_EQ(ListViewSelectedRows(&view), (std::vector<int>{4, 7}));
+    view.setSelectedRows({});
+    EXPECT_TRUE(ListViewSelectedRows(&view).empty());
+    view.setSelectedRows({5});
+    ListViewClear(&view);
+    EXPECT_TRUE(ListViewSelectedRows(&view).empty());
+
+    ListView single;
+    single.setProperty("columns", kMemberColumns);
+    ListViewInsertRow(&single);
+    ListViewInsertRow(&single);
+    single.setSelectedRows({0, 1});
+    EXPECT_EQ(ListViewSelectedRows(&single), std::vector<int>{1});
+}
+
 TEST_F(ListViewOps, MultiSelectionShowsAfterTheEventLoopToo) {
     view.setMultiSelection(true);
     AddRows(4);
