@@ -15,6 +15,12 @@ int ListViewAppendRows(ListView* view, std::vector<std::vector<std::string>> row
     return first;
 }
 
+int ListViewAppendRows(ListView* view, PackedRows&& rows) {
+    int first = -1;
+    RunOnWindowThread([&] { first = view->appendRows(std::move(rows)); });
+    return first;
+}
+
 std::string ListViewGetCell(ListView* view, int row, int column) {
     std::string text;
     RunOnWindowThread([&] { text = view->cell(row, column); });
