@@ -71,7 +71,7 @@ void ListView::setMultiSelection(bool multi) {
 
 int ListView::appendRow() { return table_->appendRow(); }
 
-int ListView::appendRows(std::vector<std::vector<std::string>> rows) {
+int ListView::appendRows(const std::vector<std::vector<std::string>>& rows) {
     return table_->appendRows(rows);
 }
 

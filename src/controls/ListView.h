@@ -26,7 +26,7 @@ class ListView : public QTableView {
 
     int appendRow();
     // Many rows with one notification; returns the index of the first.
-    int appendRows(std::vector<std::vector<std::string>> rows);
+    int appendRows(const std::vector<std::vector<std::string>>& rows);
     // The same for packed rows: an empty list takes them over without a copy.
     int appendRows(PackedRows&& rows);
     void clearRows();

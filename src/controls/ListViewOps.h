@@ -12,7 +12,7 @@ class PackedRows;
 int ListViewInsertRow(ListView* view);
 // Appends the rows (cells from column 0; missing ones empty) at once and returns the index
 // of the first: a list of many rows is filled with one notification instead of one per row.
-int ListViewAppendRows(ListView* view, std::vector<std::vector<std::string>> rows);
+int ListViewAppendRows(ListView* view, const std::vector<std::vector<std::string>>& rows);
 // The same for packed rows; an empty list takes them over without a copy.
 int ListViewAppendRows(ListView* view, PackedRows&& rows);
 // "" outside the table.

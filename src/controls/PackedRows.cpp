@@ -87,6 +87,11 @@ size_t PackedRows::rowEnd(int row) const {
     return rowStart_[row] + cellEnd_[static_cast<size_t>(row) * columns_ + columns_ - 1];
 }
 
+size_t PackedRows::heldBytes() const {
+    return text_.capacity() + rowStart_.capacity() * sizeof(size_t) +
+           cellEnd_.capacity() * sizeof(uint32_t);
+}
+
 std::string_view PackedRows::cell(int row, int column) const {
     if (row < 0 || row >= rows() || column < 0 || column >= columns_) return {};
     const size_t first = static_cast<size_t>(row) * columns_;
@@ -96,21 +101,30 @@ std::string_view PackedRows::cell(int row, int column) const {
 
 void PackedRows::setCell(int row, int column, std::string_view text) {
     if (row < 0 || row >= rows() || column < 0 || column >= columns_) return;
-    const std::string_view old = cell(row, column);
-    if (old.size() == text.size()) {
-        std::copy(text.begin(), text.end(), text_.begin() + (old.data() - text_.data()));
+    if (text.data() >= text_.data() && text.data() < text_.data() + text_.size()) {
+        // A text from these rows themselves is copied before the buffer moves.
+        setCell(row, column, std::string(text));
         return;
     }
-    std::string rewritten;
-    std::vector<uint32_t> ends(static_cast<size_t>(columns_));
-    for (int c = 0; c < columns_; ++c) {
-        rewritten.append(c == column ? text : cell(row, c));
-        ends[c] = static_cast<uint32_t>(rewritten.size());
+    const size_t first = static_cast<size_t>(row) * columns_;
+    const size_t start = rowStart_[row];
+    const size_t end = rowEnd(row);
+    const size_t cellBegin = start + (column == 0 ? 0 : cellEnd_[first + column - 1]);
+    const size_t cellLength = start + cellEnd_[first + column] - cellBegin;
+    if (cellLength == text.size() || end == text_.size()) {
+        // The same length, or the last row of the buffer: changed where it stands.
+        text_.replace(cellBegin, cellLength, text);
+    } else {
+        text_.reserve(text_.size() + (end - start) - cellLength + text.size());
+        rowStart_[row] = text_.size();
+        text_.append(text_, start, cellBegin - start);
+        text_.append(text);
+        text_.append(text_, cellBegin + cellLength, end - cellBegin - cellLength);
+        unused_ += end - start;
     }
-    unused_ += rowEnd(row) - rowStart_[row];
-    rowStart_[row] = text_.size();
-    text_.append(rewritten);
-    std::copy(ends.begin(), ends.end(), cellEnd_.begin() + static_cast<ptrdiff_t>(row) * columns_);
+    const int64_t shift = static_cast<int64_t>(text.size()) - static_cast<int64_t>(cellLength);
+    for (int c = column; c < columns_; ++c)
+        cellEnd_[first + c] = static_cast<uint32_t>(cellEnd_[first + c] + shift);
     if (!open_ && unused_ > kCompactAfter && unused_ * 2 > text_.size()) compact();
 }
 
@@ -145,10 +159,17 @@ void PackedRows::compact() {
 }
 
 void PackedRows::clear() {
-    std::string().swap(text_);
-    std::vector<size_t>().swap(rowStart_);
-    std::vector<uint32_t>().swap(cellEnd_);
+    text_.clear();
+    rowStart_.clear();
+    cellEnd_.clear();
     unused_ = 0;
     open_ = false;
     added_ = 0;
+}
+
+void PackedRows::release() {
+    clear();
+    std::string().swap(text_);
+    std::vector<size_t>().swap(rowStart_);
+    std::vector<uint32_t>().swap(cellEnd_);
 }

@@ -16,6 +16,8 @@ class PackedRows {
     int rows() const { return static_cast<int>(rowStart_.size()); }
     bool empty() const { return rowStart_.empty(); }
     size_t textBytes() const { return text_.size(); }
+    // The memory the rows hold, room included.
+    size_t heldBytes() const;
     void reserve(size_t rows, size_t textBytes);
 
     // Builds a row at the end: its cells are added in column order, then the row is ended
@@ -31,13 +33,16 @@ class PackedRows {
 
     // "" outside the rows and columns.
     std::string_view cell(int row, int column) const;
-    // The row keeps its other cells; its text moves to the end of the buffer, and the buffer
-    // is compacted once most of it is no longer referred to.
+    // The row keeps its other cells. A cell of another length moves its row to the end of the
+    // buffer (unless it is there already), and the buffer is compacted once most of it is no
+    // longer referred to. Not while a row is being built.
     void setCell(int row, int column, std::string_view text);
     // Rows keep their first cells; new columns are empty.
     void setColumns(int columns);
-    // Gives the memory back, not only the rows.
+    // Drops the rows and keeps the room for the next ones.
     void clear();
+    // Drops the rows and gives their memory back.
+    void release();
 
   private:
     size_t rowEnd(int row) const;

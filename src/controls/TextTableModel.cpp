@@ -7,8 +7,9 @@
 #include "QtText.h"
 
 namespace {
-// Rows from which emptying the table hands its memory back to the system.
-constexpr int kLargeTable = 10000;
+// From this size emptying the table hands its memory back to the system at once; below it
+// the memory is left for the next rows, which then need not make it resident again.
+constexpr size_t kLargeTableBytes = 32 << 20;
 }  // namespace
 
 TextTableModel::TextTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -55,9 +56,12 @@ int TextTableModel::appendRows(PackedRows&& rows) {
 
 void TextTableModel::clearRows() {
     if (rows_.empty()) return;
-    const bool large = rows_.rows() >= kLargeTable;
+    const bool large = rows_.heldBytes() >= kLargeTableBytes;
     beginResetModel();
-    rows_.clear();
+    if (large)
+        rows_.release();
+    else
+        rows_.clear();
     endResetModel();
     // glibc keeps freed memory for the next allocation; a large list's goes back at once.
     if (large) malloc_trim(0);

@@ -24,7 +24,7 @@ constexpr unsigned int kConnectTimeoutSeconds = 3;
 constexpr unsigned int kReadWriteTimeoutSeconds = 20;
 std::atomic<unsigned int> readWriteTimeoutSeconds{kReadWriteTimeoutSeconds};
 // Rows from which releasing a result hands its memory back to the system.
-constexpr size_t kLargeResult = 10000;
+constexpr size_t kLargeResult = 250000;
 
 struct Connection {
     MYSQL* mysql = nullptr;

@@ -29,7 +29,7 @@ TEST(ListViewMemory, ALongListIsHeldCompactlyAndEmptyingGivesItBack) {
     view.resize(950, 432);
     view.show();
     QCoreApplication::processEvents();
-    constexpr int kRows = 200000;
+    constexpr int kRows = 400000;
     constexpr int kSlice = 20000;
     const double before = ResidentBytes();
     size_t textBytes = 0;
