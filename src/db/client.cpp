@@ -23,7 +23,9 @@ constexpr unsigned int kConnectTimeoutSeconds = 3;
 // answering gives the window back.
 constexpr unsigned int kReadWriteTimeoutSeconds = 20;
 std::atomic<unsigned int> readWriteTimeoutSeconds{kReadWriteTimeoutSeconds};
-// Rows from which releasing a result hands its memory back to the system.
+// Rows from which releasing a result hands its memory back to the system at once (a history
+// of a large shop); a smaller result's is left for the next one, which then need not make it
+// resident again.
 constexpr size_t kLargeResult = 250000;
 
 struct Connection {
