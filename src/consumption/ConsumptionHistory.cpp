@@ -17,14 +17,17 @@
 namespace {
 
 const std::string kNotesSeparator = std::string(20, ' ') + "\r\n";
+constexpr int kNotesCell = 7;
 
 QPointer<HistoryPeriod> period;
 
 Ui::MainWindow& Form() { return TheMainWindow().ui; }
 ListView* ConsumptionList() { return Form().超级列表框_会员消费_消费列表; }
 
+constexpr int kConsumptionCells = 9;
+
 struct ConsumptionListing {
-    HistoryRows rows;
+    HistoryRows rows{kConsumptionCells};
     // False when the statement failed: then there is no figure to show, not a 0.
     bool answered = true;
     int64_t count = 0, sum = 0;
@@ -39,6 +42,39 @@ Sql ConsumptionStatement(const std::optional<std::string>& memberId,
     return statement;
 }
 
+void AddNotesCell(HistoryRows& rows, const ConsumptionRecord& record) {
+    if (!record.xm_id.empty()) {
+        rows.addCell("1个项目");
+        rows.extendCell(kNotesSeparator);
+        rows.extendCell(record.cost_notes);
+    } else if (record.xm_name.empty()) {
+        rows.addCell(record.cost_notes);
+    } else if (record.cost_notes.empty()) {
+        rows.addCell(record.xm_name);
+    } else {
+        rows.addCell(record.xm_name);
+        rows.extendCell(kNotesSeparator);
+        rows.extendCell(record.cost_notes);
+    }
+}
+
+// The nine cells of a record's row, packed at the end of rows.
+void AddConsumptionRow(HistoryRows& rows, const ConsumptionRecord& record) {
+    for (const std::string* text :
+         {&record.cost_id, &record.user_id, &record.user_name, &record.cost_date, &record.xm_name,
+          &record.xm_money, &record.cost_money})
+        rows.addCell(*text);
+    AddNotesCell(rows, record);
+    rows.addCell("");
+    if (!record.boss_id.empty()) {
+        rows.extendCell("[");
+        rows.extendCell(record.boss_id);
+        rows.extendCell("]");
+        rows.extendCell(record.boss_name);
+    }
+    rows.endRow();
+}
+
 // Away from the window's thread: the statement and the reading of its rows.
 ConsumptionListing ReadConsumption(const Sql& statement) {
     ConsumptionListing listing;
@@ -46,15 +82,13 @@ ConsumptionListing ReadConsumption(const Sql& statement) {
     GetSharedConnection();
     const int n = RunSharedQuery(statement);
     listing.answered = sharedResultSet != 0;
-    listing.rows.reserve(n);
-    ConsumptionRecord record;
-    for (int i = 1; i <= n; ++i) {
-        ReadConsumptionRow(record, i);
+    ReserveHistoryRows(listing.rows, n);
+    ReadConsumptionRows([&](ConsumptionRecord& record) {
         if (record.xm_name == "0个项目") record.xm_name.clear();
-        listing.rows.push_back(ConsumptionRowCells(record));
+        AddConsumptionRow(listing.rows, record);
         listing.count += 1;
         listing.sum += ToInteger(record.cost_money);
-    }
+    });
     FreeSharedResultSet();
     return listing;
 }
@@ -66,22 +100,16 @@ void QueryConsumption(const std::optional<std::string>& memberId) {
 }  // namespace
 
 std::string ConsumptionNotesCell(const ConsumptionRecord& record) {
-    if (!record.xm_id.empty()) return "1个项目" + kNotesSeparator + record.cost_notes;
-    if (record.xm_name.empty()) return record.cost_notes;
-    if (record.cost_notes.empty()) return record.xm_name;
-    return record.xm_name + kNotesSeparator + record.cost_notes;
+    return ConsumptionRowCells(record)[kNotesCell];
 }
 
 std::vector<std::string> ConsumptionRowCells(const ConsumptionRecord& record) {
-    return {record.cost_id,
-            record.user_id,
-            record.user_name,
-            record.cost_date,
-            record.xm_name,
-            record.xm_money,
-            record.cost_money,
-            ConsumptionNotesCell(record),
-            record.boss_id.empty() ? std::string() : "[" + record.boss_id + "]" + record.boss_name};
+    HistoryRows row(kConsumptionCells);
+    AddConsumptionRow(row, record);
+    std::vector<std::string> cells;
+    for (int column = 0; column < kConsumptionCells; ++column)
+        cells.emplace_back(row.cell(0, column));
+    return cells;
 }
 
 std::string ConsumptionTotalsText(int64_t count, int64_t sum) {
@@ -133,7 +161,7 @@ void FillConsumptionList(ListView* list, const std::optional<std::string>& membe
     // A card number that is no whole number has no records: nothing to ask the server.
     if (!memberId || IsWholeNumber(*memberId))
         WaitForWork([&] { listing = ReadConsumption(statement); });
-    AppendHistoryRows(list, listing.rows);
+    AppendHistoryRows(list, std::move(listing.rows));
     SetText(Form().标签_消费管理_汇总信息,
             listing.answered ? ConsumptionTotalsText(listing.count, listing.sum) : "");
 }

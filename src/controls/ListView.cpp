@@ -78,9 +78,11 @@ void ListView::setMultiSelection(bool multi) {
 
 int ListView::appendRow() { return table_->appendRow(); }
 
-int ListView::appendRows(std::vector<std::vector<std::string>> rows) {
-    return table_->appendRows(std::move(rows));
+int ListView::appendRows(const std::vector<std::vector<std::string>>& rows) {
+    return table_->appendRows(rows);
 }
+
+int ListView::appendRows(PackedRows&& rows) { return table_->appendRows(std::move(rows)); }
 
 void ListView::clearRows() {
     pendingSelection_.clear();
@@ -91,7 +93,9 @@ int ListView::rows() const { return table_->rows(); }
 
 int ListView::columnTotal() const { return table_->columns(); }
 
-std::string ListView::cell(int row, int column) const { return table_->cell(row, column); }
+std::string ListView::cell(int row, int column) const {
+    return std::string(table_->cell(row, column));
+}
 
 void ListView::setCell(int row, int column, std::string text) {
     table_->setCell(row, column, std::move(text));

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+class PackedRows;
 class TextTableModel;
 
 // A report view of text cells: whole rows are selected, nothing is edited or sorted, and
@@ -25,7 +26,9 @@ class ListView : public QTableView {
 
     int appendRow();
     // Many rows with one notification; returns the index of the first.
-    int appendRows(std::vector<std::vector<std::string>> rows);
+    int appendRows(const std::vector<std::vector<std::string>>& rows);
+    // The same for packed rows: an empty list takes them over without a copy.
+    int appendRows(PackedRows&& rows);
     void clearRows();
     int rows() const;
     int columnTotal() const;

@@ -9,7 +9,13 @@ int ListViewInsertRow(ListView* view) {
     return row;
 }
 
-int ListViewAppendRows(ListView* view, std::vector<std::vector<std::string>> rows) {
+int ListViewAppendRows(ListView* view, const std::vector<std::vector<std::string>>& rows) {
+    int first = -1;
+    RunOnWindowThread([&] { first = view->appendRows(rows); });
+    return first;
+}
+
+int ListViewAppendRows(ListView* view, PackedRows&& rows) {
     int first = -1;
     RunOnWindowThread([&] { first = view->appendRows(std::move(rows)); });
     return first;

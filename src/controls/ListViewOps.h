@@ -6,12 +6,15 @@
 #include <vector>
 
 class ListView;
+class PackedRows;
 
 // Appends an empty row and returns its index.
 int ListViewInsertRow(ListView* view);
 // Appends the rows (cells from column 0; missing ones empty) at once and returns the index
 // of the first: a list of many rows is filled with one notification instead of one per row.
-int ListViewAppendRows(ListView* view, std::vector<std::vector<std::string>> rows);
+int ListViewAppendRows(ListView* view, const std::vector<std::vector<std::string>>& rows);
+// The same for packed rows; an empty list takes them over without a copy.
+int ListViewAppendRows(ListView* view, PackedRows&& rows);
 // "" outside the table.
 std::string ListViewGetCell(ListView* view, int row, int column);
 // Ignored outside the table.

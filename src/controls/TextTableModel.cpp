@@ -1,75 +1,82 @@
 #include "TextTableModel.h"
 
-#include <iterator>
+#include <malloc.h>
+
+#include <algorithm>
 
 #include "QtText.h"
 
 namespace {
-const std::string kNoText;
-}
+// From this size emptying the table hands its memory back to the system at once; below it
+// the memory is left for the next rows, which then need not make it resident again.
+constexpr size_t kLargeTableBytes = 32 << 20;
+}  // namespace
 
 TextTableModel::TextTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void TextTableModel::setColumnTitles(std::vector<std::string> titles) {
     beginResetModel();
     titles_ = std::move(titles);
-    for (auto& row : rows_)
-        if (row.size() > titles_.size()) row.resize(titles_.size());
+    rows_.setColumns(columns());
     endResetModel();
 }
 
 int TextTableModel::appendRow() {
     const int row = rows();
     beginInsertRows(QModelIndex(), row, row);
-    rows_.emplace_back();
+    rows_.endRow();
     endInsertRows();
     return row;
 }
 
-int TextTableModel::appendRows(std::vector<Row> rows) {
-    const int first = this->rows();
+int TextTableModel::beginAppend(int count) {
+    const int first = rows();
+    if (count > 0) beginInsertRows(QModelIndex(), first, first + count - 1);
+    return first;
+}
+
+int TextTableModel::appendRows(const std::vector<Row>& rows) {
+    const int first = beginAppend(static_cast<int>(rows.size()));
     if (rows.empty()) return first;
-    for (Row& row : rows)
-        if (row.size() > titles_.size()) row.resize(titles_.size());
-    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
-    if (rows_.empty())
+    for (const Row& row : rows) rows_.addRow(row);
+    endInsertRows();
+    return first;
+}
+
+int TextTableModel::appendRows(PackedRows&& rows) {
+    const int first = beginAppend(rows.rows());
+    if (rows.empty()) return first;
+    if (rows_.empty() && rows.columns() == columns())
         rows_ = std::move(rows);
     else
-        rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
-                     std::make_move_iterator(rows.end()));
+        rows_.append(rows, 0, rows.rows());
     endInsertRows();
     return first;
 }
 
 void TextTableModel::clearRows() {
     if (rows_.empty()) return;
+    const bool large = rows_.heldBytes() >= kLargeTableBytes;
     beginResetModel();
-    rows_.clear();
+    if (large)
+        rows_.release();
+    else
+        rows_.clear();
     endResetModel();
+    // glibc keeps freed memory for the next allocation; a large list's goes back at once.
+    if (large) malloc_trim(0);
 }
 
 bool TextTableModel::contains(int row, int column) const {
     return row >= 0 && row < rows() && column >= 0 && column < columns();
 }
 
-const std::string& TextTableModel::cell(int row, int column) const {
-    if (!contains(row, column)) return kNoText;
-    const Row& cells = rows_[row];
-    return static_cast<size_t>(column) < cells.size() ? cells[column] : kNoText;
-}
+std::string_view TextTableModel::cell(int row, int column) const { return rows_.cell(row, column); }
 
-bool TextTableModel::setCell(int row, int column, std::string text) {
+bool TextTableModel::setCell(int row, int column, std::string_view text) {
     if (!contains(row, column)) return false;
-    Row& cells = rows_[row];
-    if (static_cast<size_t>(column) >= cells.size()) {
-        if (text.empty()) return true;
-        // Once a row's later cells are written, most of them are: room for all at once.
-        cells.reserve(titles_.size());
-        cells.resize(column + 1);
-    }
-    std::string& stored = cells[column];
-    if (stored == text) return true;
-    stored = std::move(text);
+    if (rows_.cell(row, column) == text) return true;
+    rows_.setCell(row, column, text);
     const QModelIndex changed = index(row, column);
     emit dataChanged(changed, changed, {Qt::DisplayRole});
     return true;

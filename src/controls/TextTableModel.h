@@ -1,10 +1,13 @@
 #pragma once
 #include <QAbstractTableModel>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// Rows of UTF-8 text cells under fixed column titles; read-only for the view. A row stores
-// its cells up to the last one ever set: the empty cells after it take no room.
+#include "PackedRows.h"
+
+// Rows of UTF-8 text cells under fixed column titles; read-only for the view. The cells are
+// held packed (PackedRows), so a list of a million rows costs little more than its text.
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -20,13 +23,16 @@ class TextTableModel : public QAbstractTableModel {
     int appendRow();
     // Appends the rows with one notification and returns the index of the first; cells
     // beyond the columns are dropped, missing ones are empty.
-    int appendRows(std::vector<Row> rows);
+    int appendRows(const std::vector<Row>& rows);
+    // The same for packed rows; an empty table takes them over as they are.
+    int appendRows(PackedRows&& rows);
+    // Empties the table and gives its memory back.
     void clearRows();
-    // "" outside the table.
-    const std::string& cell(int row, int column) const;
+    // "" outside the table; valid until the table next changes.
+    std::string_view cell(int row, int column) const;
     // False (nothing changed) outside the table.
-    bool setCell(int row, int column, std::string text);
-    int rows() const { return static_cast<int>(rows_.size()); }
+    bool setCell(int row, int column, std::string_view text);
+    int rows() const { return rows_.rows(); }
     int columns() const { return static_cast<int>(titles_.size()); }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -38,6 +44,8 @@ class TextTableModel : public QAbstractTableModel {
   private:
     bool contains(int row, int column) const;
 
+    int beginAppend(int count);
+
     std::vector<std::string> titles_;
-    std::vector<Row> rows_;
+    PackedRows rows_;
 };

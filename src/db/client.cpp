@@ -1,6 +1,7 @@
 #include "db/client.h"
 
 #include <errmsg.h>
+#include <malloc.h>
 #include <mysql.h>
 
 #include <algorithm>
@@ -23,6 +24,10 @@ constexpr unsigned int kConnectTimeoutSeconds = 3;
 // answering gives the window back.
 constexpr unsigned int kReadWriteTimeoutSeconds = 20;
 std::atomic<unsigned int> readWriteTimeoutSeconds{kReadWriteTimeoutSeconds};
+// Rows from which releasing a result hands its memory back to the system at once (a history
+// of a large shop); a smaller result's is left for the next one, which then need not make it
+// resident again.
+constexpr size_t kLargeResult = 250000;
 
 struct Connection {
     MYSQL* mysql = nullptr;
@@ -48,11 +53,13 @@ struct Connection {
 struct Recordset {
     MYSQL_RES* result = nullptr;
     std::vector<std::string> columns;
-    // Every row indexed once: the client's own seek walks the rows from the first.
-    std::vector<MYSQL_ROW> rows;
-    std::vector<unsigned long> lengths;  // row after row, columns.size() each
+    // Every row indexed once: the client's own seek walks the rows from the first. Only
+    // the place of each row is kept; a long result costs little more than its rows.
+    std::vector<MYSQL_ROW_OFFSET> rows;
+    // The current row, its index and its lengths (the client keeps only the last fetched).
     MYSQL_ROW row = nullptr;
-    const unsigned long* rowLengths = nullptr;
+    int64_t current = -1;
+    std::vector<unsigned long> rowLengths;
 
     ~Recordset() { mysql_free_result(result); }
 };
@@ -126,21 +133,22 @@ void IndexRows(Recordset& recordset) {
     for (unsigned int i = 0; i < count; ++i)
         recordset.columns.emplace_back(fields[i].name, fields[i].name_length);
     recordset.rows.reserve(mysql_num_rows(recordset.result));
-    recordset.lengths.reserve(mysql_num_rows(recordset.result) * count);
-    while (MYSQL_ROW row = mysql_fetch_row(recordset.result)) {
-        recordset.rows.push_back(row);
-        const unsigned long* lengths = mysql_fetch_lengths(recordset.result);
-        recordset.lengths.insert(recordset.lengths.end(), lengths, lengths + count);
+    for (;;) {
+        MYSQL_ROW_OFFSET place = mysql_row_tell(recordset.result);
+        if (mysql_fetch_row(recordset.result) == nullptr) break;
+        recordset.rows.push_back(place);
     }
 }
 
 void MakeRowCurrent(Recordset& recordset, int64_t row) {
     recordset.row = nullptr;
-    recordset.rowLengths = nullptr;
+    recordset.current = -1;
     if (row < 0 || static_cast<uint64_t>(row) >= recordset.rows.size()) return;
-    const size_t index = static_cast<size_t>(row);
-    recordset.row = recordset.rows[index];
-    recordset.rowLengths = recordset.lengths.data() + index * recordset.columns.size();
+    mysql_row_seek(recordset.result, recordset.rows[static_cast<size_t>(row)]);
+    recordset.row = mysql_fetch_row(recordset.result);
+    const unsigned long* lengths = mysql_fetch_lengths(recordset.result);
+    recordset.rowLengths.assign(lengths, lengths + recordset.columns.size());
+    recordset.current = row;
 }
 
 // The server's own "connection was killed" (ER_CONNECTION_KILLED).
@@ -169,23 +177,29 @@ bool SameName(std::string_view a, std::string_view b) {
                       [&](char x, char y) { return lower(x) == lower(y); });
 }
 
+// The index of the named column; -1 when the result has none. Callers name columns as the
+// tables do; any case is accepted, as SQL does.
+int ColumnIndex(const Recordset& recordset, const std::string& column) {
+    const auto& columns = recordset.columns;
+    auto found = std::find(columns.begin(), columns.end(), column);
+    if (found == columns.end())
+        found = std::find_if(columns.begin(), columns.end(),
+                             [&](const std::string& name) { return SameName(name, column); });
+    return found == columns.end() ? -1 : static_cast<int>(found - columns.begin());
+}
+
+std::string_view ValueAt(MYSQL_ROW row, const unsigned long* lengths, int index) {
+    if (index < 0 || row[index] == nullptr) return {};
+    return std::string_view(row[index], lengths[index]);
+}
+
 // Hands the current row's value of the column to use ("" for NULL, no such column or no
 // row) while the result set is surely alive.
 template <typename Use>
 void UseCurrentValue(DbHandle handle, const std::string& column, Use use) {
     auto recordset = Handles().Find<Recordset>(handle);
     if (!recordset || recordset->row == nullptr) return use(std::string_view());
-    const auto& columns = recordset->columns;
-    // Callers name columns as the tables do; any case is accepted, as SQL does.
-    auto found = std::find(columns.begin(), columns.end(), column);
-    if (found == columns.end())
-        found = std::find_if(columns.begin(), columns.end(),
-                             [&](const std::string& name) { return SameName(name, column); });
-    if (found == columns.end()) return use(std::string_view());
-    const size_t index = static_cast<size_t>(found - columns.begin());
-    const char* value = recordset->row[index];
-    use(value == nullptr ? std::string_view()
-                         : std::string_view(value, recordset->rowLengths[index]));
+    use(ValueAt(recordset->row, recordset->rowLengths.data(), ColumnIndex(*recordset, column)));
 }
 
 }  // namespace
@@ -325,7 +339,29 @@ void RecordsetReadField(DbHandle recordset, const std::string& column, int64_t& 
                     [&](std::string_view text) { value = WideWholeNumberFromText(text); });
 }
 
-void RecordsetFree(DbHandle recordset) { Handles().Remove<Recordset>(recordset); }
+void RecordsetForEachRow(DbHandle handle, const std::vector<std::string>& columns,
+                         const std::function<void(const std::string_view* values)>& each) {
+    auto recordset = Handles().Find<Recordset>(handle);
+    if (!recordset) return;
+    std::vector<int> indices;
+    for (const std::string& column : columns) indices.push_back(ColumnIndex(*recordset, column));
+    std::vector<std::string_view> values(columns.size());
+    if (!recordset->rows.empty()) mysql_row_seek(recordset->result, recordset->rows.front());
+    while (MYSQL_ROW row = mysql_fetch_row(recordset->result)) {
+        const unsigned long* lengths = mysql_fetch_lengths(recordset->result);
+        for (size_t i = 0; i < indices.size(); ++i) values[i] = ValueAt(row, lengths, indices[i]);
+        each(values.data());
+    }
+    MakeRowCurrent(*recordset, recordset->current);
+}
+
+void RecordsetFree(DbHandle handle) {
+    std::shared_ptr<Recordset> recordset = Handles().Remove<Recordset>(handle);
+    const bool large = recordset && recordset->rows.size() >= kLargeResult;
+    recordset.reset();
+    // glibc keeps freed memory for the next allocation; a large result's goes back at once.
+    if (large) malloc_trim(0);
+}
 
 void SetReadTimeoutForTests(std::optional<unsigned int> seconds) {
     readWriteTimeoutSeconds = seconds.value_or(kReadWriteTimeoutSeconds);

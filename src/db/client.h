@@ -5,8 +5,11 @@
 // connections may be used by different threads at once.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "db/sql.h"
 
@@ -57,6 +60,11 @@ void RecordsetReadField(DbHandle recordset, const std::string& column, std::stri
 void RecordsetReadField(DbHandle recordset, const std::string& column, int32_t& value);
 // The same in 64 bits, for counts and exact (DECIMAL) sums: the fraction cut toward zero.
 void RecordsetReadField(DbHandle recordset, const std::string& column, int64_t& value);
+// Every row in order: each gets the row's values of the named columns, in the order named
+// (as RecordsetReadField reads them: "" for NULL or an unknown column). The names are looked
+// up once, so a long result is read at the pace of the rows. The current row stays.
+void RecordsetForEachRow(DbHandle recordset, const std::vector<std::string>& columns,
+                         const std::function<void(const std::string_view* values)>& each);
 void RecordsetFree(DbHandle recordset);
 
 // Tests only: connections opened from now on wait this long for an answer (nullopt: the

@@ -1,6 +1,7 @@
 #pragma once
 // The five record types, fields in table order, and the readers of sharedResultSet.
 
+#include <functional>
 #include <string>
 
 // The delete flag of a live row, as new rows store it.
@@ -34,3 +35,7 @@ void ReadRechargeRow(RechargeRecord& record, int n);
 void ReadConsumptionRow(ConsumptionRecord& record, int n);
 void ReadServiceItemRow(ServiceItemRecord& record, int n);
 void ReadOperatorRow(OperatorRecord& record, int n);
+// Every row of sharedResultSet in order, each read into the record as the row readers do and
+// handed to each; the record is reused from row to row.
+void ReadRechargeRows(const std::function<void(RechargeRecord&)>& each);
+void ReadConsumptionRows(const std::function<void(ConsumptionRecord&)>& each);

@@ -21,8 +21,10 @@ QPointer<HistoryPeriod> period;
 Ui::MainWindow& Form() { return TheMainWindow().ui; }
 ListView* RechargeList() { return Form().超级列表框_会员充值_充值列表; }
 
+constexpr int kRechargeCells = 10;
+
 struct RechargeListing {
-    HistoryRows rows;
+    HistoryRows rows{kRechargeCells};
     // False when the statement failed: then there is no figure to show, not a 0.
     bool answered = true;
     int64_t count = 0, paid = 0, bonus = 0, total = 0;
@@ -37,6 +39,19 @@ Sql RechargeStatement(const std::optional<std::string>& memberId,
     return statement;
 }
 
+// The ten cells of a record's row, packed at the end of rows.
+void AddRechargeRow(HistoryRows& rows, const RechargeRecord& record) {
+    for (const std::string* text :
+         {&record.pay_id, &record.user_id, &record.user_name, &record.pay_time, &record.pay_money,
+          &record.pay_give, &record.pay_total, &record.pay_method, &record.pay_notes})
+        rows.addCell(*text);
+    rows.addCell("[");
+    rows.extendCell(record.boss_id);
+    rows.extendCell("]");
+    rows.extendCell(record.boss_name);
+    rows.endRow();
+}
+
 // Away from the window's thread: the statement and the reading of its rows.
 RechargeListing ReadRecharges(const Sql& statement) {
     RechargeListing listing;
@@ -44,17 +59,15 @@ RechargeListing ReadRecharges(const Sql& statement) {
     GetSharedConnection();
     const int n = RunSharedQuery(statement);
     listing.answered = sharedResultSet != 0;
-    listing.rows.reserve(n);
-    RechargeRecord record;
-    for (int i = 1; i <= n; ++i) {
-        ReadRechargeRow(record, i);
+    ReserveHistoryRows(listing.rows, n);
+    ReadRechargeRows([&](RechargeRecord& record) {
         if (ToInteger(record.pay_give) == 0) record.pay_give.clear();
-        listing.rows.push_back(RechargeRowCells(record));
+        AddRechargeRow(listing.rows, record);
         listing.count += 1;
         listing.paid += ToInteger(record.pay_money);
         listing.bonus += ToInteger(record.pay_give);
         listing.total += ToInteger(record.pay_total);
-    }
+    });
     FreeSharedResultSet();
     return listing;
 }
@@ -66,11 +79,11 @@ void QueryRecharges(const std::optional<std::string>& memberId) {
 }  // namespace
 
 std::vector<std::string> RechargeRowCells(const RechargeRecord& record) {
-    return {record.pay_id,    record.user_id,
-            record.user_name, record.pay_time,
-            record.pay_money, record.pay_give,
-            record.pay_total, record.pay_method,
-            record.pay_notes, "[" + record.boss_id + "]" + record.boss_name};
+    HistoryRows row(kRechargeCells);
+    AddRechargeRow(row, record);
+    std::vector<std::string> cells;
+    for (int column = 0; column < kRechargeCells; ++column) cells.emplace_back(row.cell(0, column));
+    return cells;
 }
 
 std::string RechargeTotalsText(int64_t count, int64_t paid, int64_t bonus, int64_t total) {
@@ -119,7 +132,7 @@ void FillRechargeList(ListView* list, const std::optional<std::string>& memberId
     // A card number that is no whole number has no records: nothing to ask the server.
     if (!memberId || IsWholeNumber(*memberId))
         WaitForWork([&] { listing = ReadRecharges(statement); });
-    AppendHistoryRows(list, listing.rows);
+    AppendHistoryRows(list, std::move(listing.rows));
     SetText(Form().标签_充值管理_汇总信息,
             listing.answered
                 ? RechargeTotalsText(listing.count, listing.paid, listing.bonus, listing.total)
