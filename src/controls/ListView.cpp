@@ -84,6 +84,18 @@ int ListView::appendRows(const std::vector<std::vector<std::string>>& rows) {
 
 int ListView::appendRows(PackedRows&& rows) { return table_->appendRows(std::move(rows)); }
 
+int ListView::appendRowsOf(const ListView& other, const std::vector<int>& rows) {
+    const PackedRows& from = other.table_->packedRows();
+    PackedRows copy(from.columns());
+    for (size_t at = 0; at < rows.size();) {
+        size_t end = at + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1) ++end;
+        copy.append(from, rows[at], rows[end - 1] + 1);
+        at = end;
+    }
+    return table_->appendRows(std::move(copy));
+}
+
 void ListView::clearRows() {
     pendingSelection_.clear();
     table_->clearRows();

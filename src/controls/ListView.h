@@ -29,6 +29,9 @@ class ListView : public QTableView {
     int appendRows(const std::vector<std::vector<std::string>>& rows);
     // The same for packed rows: an empty list takes them over without a copy.
     int appendRows(PackedRows&& rows);
+    // The other list's rows, in the order given, with one notification; consecutive rows are
+    // copied as one run of text.
+    int appendRowsOf(const ListView& other, const std::vector<int>& rows);
     void clearRows();
     int rows() const;
     int columnTotal() const;

@@ -26,6 +26,7 @@ class TextTableModel : public QAbstractTableModel {
     int appendRows(const std::vector<Row>& rows);
     // The same for packed rows; an empty table takes them over as they are.
     int appendRows(PackedRows&& rows);
+    const PackedRows& packedRows() const { return rows_; }
     // Empties the table and gives its memory back.
     void clearRows();
     // "" outside the table; valid until the table next changes.

@@ -42,16 +42,8 @@ std::string LowerAscii(std::string text) {
 
 // Copies the spare rows into the visible list with one notification.
 void ShowSpareRows(ListView* visible, ListView* spare, const std::vector<int>& rows) {
-    const int columns = spare->columnTotal();
-    std::vector<std::vector<std::string>> copies;
-    copies.reserve(rows.size());
-    for (const int row : rows) {
-        std::vector<std::string>& cells = copies.emplace_back();
-        cells.reserve(columns);
-        for (int column = 0; column < columns; ++column) cells.push_back(spare->cell(row, column));
-    }
     visible->clearRows();
-    visible->appendRows(std::move(copies));
+    visible->appendRowsOf(*spare, rows);
     NoteVisibleMemberRows(rows);
 }
 

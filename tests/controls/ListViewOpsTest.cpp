@@ -70,6 +70,22 @@ TEST_F(ListViewOps, RowsAndCells) {
     EXPECT_EQ(ListViewInsertRow(&view), 0);
 }
 
+TEST_F(ListViewOps, RowsOfAnotherListAreCopiedInTheOrderGiven) {
+    AddRows(6);
+    ListViewSetCell(&view, 2, 8, "120");
+    ListViewSetCell(&view, 3, 1, "李四");  // a changed cell moves its row in the buffer
+    ListView shown;
+    shown.setProperty("columns", kMemberColumns);
+    EXPECT_EQ(shown.appendRowsOf(view, {0, 2, 3, 5}), 0);
+    EXPECT_EQ(shown.appendRowsOf(view, {}), 4);
+    ASSERT_EQ(ListViewRowCount(&shown), 4);
+    const std::vector<std::string> cards = {"1000", "1002", "1003", "1005"};
+    for (int row = 0; row < 4; ++row) EXPECT_EQ(ListViewGetCell(&shown, row, 0), cards[row]);
+    EXPECT_EQ(ListViewGetCell(&shown, 1, 8), "120");
+    EXPECT_EQ(ListViewGetCell(&shown, 2, 1), "李四");
+    EXPECT_EQ(ListViewGetCell(&shown, 3, 8), "");
+}
+
 TEST_F(ListViewOps, SingleSelectionKeepsOneRow) {
     AddRows(5);
     QSignalSpy changed(&view, &ListView::currentRowChanged);
