@@ -36,12 +36,6 @@
 
 namespace {
 
-int SizeFromEnvironment(const char* name, int fallback) {
-    const char* value = std::getenv(name);
-    const int size = value != nullptr ? std::atoi(value) : 0;
-    return size > 0 ? size : fallback;
-}
-
 const int kRows = SizeFromEnvironment("BENCH_HISTORY_ROWS", 1000000);
 const int kRounds = SizeFromEnvironment("BENCH_ROUNDS", 3);
 const bool kKeepRows = std::getenv("BENCH_KEEP_ROWS") != nullptr;

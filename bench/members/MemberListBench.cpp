@@ -36,12 +36,6 @@
 
 namespace {
 
-int SizeFromEnvironment(const char* name, int fallback) {
-    const char* value = std::getenv(name);
-    const int size = value != nullptr ? std::atoi(value) : 0;
-    return size > 0 ? size : fallback;
-}
-
 const int kMembers = SizeFromEnvironment("BENCH_MEMBERS", 10000);
 const int kRecharges = SizeFromEnvironment("BENCH_RECHARGES", 100000);
 const int kBills = SizeFromEnvironment("BENCH_BILLS", 100000);

@@ -30,12 +30,6 @@
 
 namespace {
 
-int SizeFromEnvironment(const char* name, int fallback) {
-    const char* value = std::getenv(name);
-    const int size = value != nullptr ? std::atoi(value) : 0;
-    return size > 0 ? size : fallback;
-}
-
 const int kMembers = SizeFromEnvironment("BENCH_MEMBERS", 100000);
 const int kRounds = SizeFromEnvironment("BENCH_ROUNDS", 5);
 

@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include <cstdlib>
+
 #include "controls/Fonts.h"
 #include "db/shared.h"
 
@@ -26,4 +28,10 @@ int64_t CountTableRows(DbHandle connection, const char* table) {
     RecordsetReadField(rows, "n", n);
     FreeResultSet(rows);
     return n;
+}
+
+int SizeFromEnvironment(const char* name, int fallback) {
+    const char* value = std::getenv(name);
+    const int size = value != nullptr ? std::atoi(value) : 0;
+    return size > 0 ? size : fallback;
 }

@@ -21,3 +21,6 @@ class BenchApplication {
 
 // The rows of a table; -1 when the count failed.
 int64_t CountTableRows(DbHandle connection, const char* table);
+
+// A positive whole number from the environment variable, else the fallback.
+int SizeFromEnvironment(const char* name, int fallback);
