@@ -175,6 +175,7 @@ TEST_F(MemberCorrectionsTest, ATextTheTablesCannotHoldChangesNothingAndShowsNoth
         bool stored;
     } cases[] = {
         {"修改姓名", "汤😀", false},
+        {"修改姓名", "欧€", false},  // iconv's GBK holds it, the server's does not
         {"修改姓名", std::string(101, 'x'), false},
         {"修改电话", "😀", false},
         {"修改电话", std::string(65, '1'), false},
