@@ -8,20 +8,21 @@ CorrectionConnection::CorrectionConnection() : handle_(OpenPrivateConnection()) 
 
 CorrectionConnection::~CorrectionConnection() { DbClose(handle_); }
 
-bool CorrectionConnection::changeRows(const Sql& statement, const Sql& inPlace) {
+CorrectionConnection::Change CorrectionConnection::change(const Sql& statement,
+                                                          const Sql& inPlace) {
     const uint64_t session = DbSessionId(handle_);
-    if (DbExecute(handle_, statement)) return DbRowsChanged(handle_) > 0;
-    if (DbLastOutcome(handle_) != DbOutcome::Unknown) return false;
+    if (DbExecute(handle_, statement))
+        return DbRowsChanged(handle_) > 0 ? Change::Made : Change::None;
+    if (DbLastOutcome(handle_) != DbOutcome::Unknown) return Change::Failed;
     DbClose(handle_);
     handle_ = OpenPrivateConnection();
-    if (!EndLostSession(handle_, session) || !DbExecute(handle_, inPlace)) return false;
+    if (!EndLostSession(handle_, session) || !DbExecute(handle_, inPlace)) return Change::Failed;
     DbHandle rows = DbTakeRecordset(handle_);
     int64_t count = 0;
     RecordsetReadField(rows, "n", count);
     FreeResultSet(rows);
-    return count > 0;
+    // Not in place after a lost answer: a failure, as the statement itself may never have run.
+    return count > 0 ? Change::Made : Change::Failed;
 }
 
-bool IsStorableCorrection(std::string_view text) {
-    return text.find_first_of("'\"\\") == std::string_view::npos && FitsGbk(text);
-}
+bool IsStorableCorrection(std::string_view text) { return FitsGbk(text); }

@@ -45,14 +45,22 @@ Sql MarkedDeletedCount(const DeletableRecords& records, const std::string& id) {
 }  // namespace
 
 void DeleteSelectedRecord(ListView* list, const DeletableRecords& records,
-                          const std::function<void(const DeletedRecord&)>& done) {
+                          const std::function<void(const DeletedRecord&)>& done,
+                          const std::function<void()>& gone) {
     const std::optional<DeletedRecord> record = DeletionPreamble(list);
     if (!record || !ConfirmDangerousOperation()) return;
     CorrectionConnection connection;
     const std::string note = BuildAuditNote(records.auditEnding);
-    // Already deleted at another desk, or a stale list: nothing changed, nothing to report.
-    if (!connection.changeRows(MarkDeletedStatement(records, record->id, note),
-                               MarkedDeletedCount(records, record->id)))
-        return;
-    done(*record);
+    switch (connection.change(MarkDeletedStatement(records, record->id, note),
+                              MarkedDeletedCount(records, record->id))) {
+        case CorrectionConnection::Change::Made:
+            done(*record);
+            break;
+        case CorrectionConnection::Change::None:
+            // Already deleted at another desk: nothing to report, but the list is stale.
+            gone();
+            break;
+        case CorrectionConnection::Change::Failed:
+            break;
+    }
 }

@@ -22,13 +22,15 @@ const DeletableRecords kBills{"costlist", "cost_id", "cost_del", "cost_notes",
 
 void DeleteSelectedConsumptionRecord() {
     DeleteSelectedRecord(
-        TheMainWindow().ui.超级列表框_会员消费_消费列表, kBills, [](const DeletedRecord& record) {
+        TheMainWindow().ui.超级列表框_会员消费_消费列表, kBills,
+        [](const DeletedRecord& record) {
             ShowNotice("删除消费记录成功，ID为：" + record.id + "、用户姓名为：" + record.name);
             RerunConsumptionHistory();
             RefreshSelectedMemberTotals();
             // The selected row need not be the record's member.
             RefreshMemberRowsOfCard(record.cardNumber);
-        });
+        },
+        [] { RerunConsumptionHistory(); });
 }
 
 void ConnectConsumptionDeletion(MainWindow& window) {

@@ -29,7 +29,8 @@ void DeleteSelectedRechargeRecord() {
             RefreshSelectedMemberTotals();
             // The selected row need not be the record's member.
             RefreshMemberRowsOfCard(record.cardNumber);
-        });
+        },
+        [] { RerunRechargeHistory(); });
 }
 
 void ConnectRechargeDeletion(MainWindow& window) {

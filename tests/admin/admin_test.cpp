@@ -75,11 +75,10 @@ TEST_F(CorrectionGateTest, TheAuditNoteWritesTheTimeOnTheTwelveHourClockWithoutA
               "管理员王五[Chief][7]于2024-03-05 11:59:59删除了本条消费记录");
 }
 
-TEST_F(CorrectionGateTest, ATypedValueWithQuotesBackslashesOrTextGbkCannotHoldIsRefused) {
+TEST_F(CorrectionGateTest, ATypedValueThatGbkCannotHoldIsRefused) {
     const std::pair<const char*, bool> cases[] = {
-        {"张三", true},     {"Tom ", true},  {"13800000001", true},
-        {"O'Brien", false}, {"a\\b", false}, {"x\"y", false},
-        {"😀", false},       {"吕ü", true},   {"\xE5\xBC", false},
+        {"张三", true}, {"Tom ", true}, {"13800000001", true}, {"O'Brien", true},   {"a\\b", true},
+        {"x\"y", true}, {"😀", false},   {"吕ü", true},         {"\xE5\xBC", false},
     };
     for (const auto& [text, storable] : cases)
         EXPECT_EQ(IsStorableCorrection(text), storable) << text;
