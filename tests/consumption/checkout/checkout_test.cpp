@@ -225,13 +225,13 @@ TEST_F(CheckoutTest, RemarksAndTotalsAreStoredAsTypedOrRefusedWithTheFailureBall
 }
 
 // Another desk spends the balance after the panel was opened: the database's balance
-// decides, and the panel is told what it is.
+// decides, and the panel is told what it is, the bill standing beside it.
 TEST_F(CheckoutTest, ABalanceSpentAtAnotherDeskTurnsTheBillAway) {
     ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
     Add("足疗");
     const std::vector<std::string> bill = Bill();
     ASSERT_EQ(bill, (std::vector<std::string>{"68", "1", "432", "1"}));
-    db.Run("INSERT INTO costlist (cost_money, cost_del, user_id) VALUES ('432.5', 0, 126)");
+    db.Run("INSERT INTO costlist (cost_money, cost_del, user_id) VALUES ('433', 0, 126)");
     CheckOut();
 
     EXPECT_EQ(db.CountRows("costlist"), 1);
@@ -242,7 +242,37 @@ TEST_F(CheckoutTest, ABalanceSpentAtAnotherDeskTurnsTheBillAway) {
     EXPECT_EQ(shown.style, -1);
     EXPECT_TRUE(shown.flag);
     EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "67");
-    EXPECT_EQ(Bill(), bill);
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"68", "1", "-1", "1"}));
+}
+
+// Two desks build one bill of 294 for a balance of 300, and the other desk checks out
+// first. The refused bill stays to be changed, beside the database's figures everywhere:
+// the member's row, its spare twin, the strip and the panel; 清空 keeps them.
+TEST_F(CheckoutTest, ABillRefusedForABalanceSpentElsewhereShowsTheDatabasesFigures) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("127"));
+    QTest::keyClicks(ui().编辑框_快速消费_消费总金额, "294");
+    ASSERT_EQ(TextOf(ui().编辑框_快速消费_消费后余额), "6");
+    db.Run("INSERT INTO costlist (cost_money, cost_del, user_id) VALUES ('294', 0, 127)");
+    CheckOut();
+
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"余额不足，不能消费"});
+    EXPECT_EQ(db.CountRows("costlist"), 1);
+    const std::vector<std::string> row = {"127", "O'Brien \\", "",    "1", "300",
+                                          "300", "1",          "294", "6"};
+    EXPECT_EQ(RowCells(members(), RowOfCard("127")), row);
+    EXPECT_EQ(RowCells(spareMembers(), RowOfCard("127", spareMembers())), row);
+    EXPECT_TRUE(WaitUntil([this] { return TextOf(ui().编辑框_全局_余额) == "6"; }));
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "6");
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"294", "", "-288", "0"}));
+
+    Click(ui().按钮_快速消费_清空);
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "6");
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"", "", "", "0"}));
+    QTest::keyClicks(ui().编辑框_快速消费_消费总金额, "6");
+    CheckOut();
+    EXPECT_EQ(db.Rows("SELECT cost_money FROM costlist WHERE user_id = 127 ORDER BY cost_id"),
+              (Rows{{"294"}, {"6"}}));
+    EXPECT_EQ(ListViewGetCell(members(), RowOfCard("127"), 8), "0");
 }
 
 // Amounts are read as exact decimals: 500 less 431 + 0.1 + 0.1 leaves exactly 68.8, which
