@@ -57,6 +57,7 @@ void CheckoutBill() {
             ShowCheckoutBalloon("操作失败，请检查网络及数据库");
         else
             RefuseUncoveredBill(check.balance);
+        if (!check.memberLive) DropDeletedMember();
         return;
     }
     SetText(ui.编辑框_快速消费_备注, "");

@@ -3,6 +3,7 @@
 // for one bill, also when an answer was lost.
 #include <QListWidget>
 #include <QTest>
+#include <thread>
 
 #include "SignedInWindow.h"
 #include "controls/ListView.h"
@@ -273,6 +274,50 @@ TEST_F(CheckoutTest, ABillRefusedForABalanceSpentElsewhereShowsTheDatabasesFigur
     EXPECT_EQ(db.Rows("SELECT cost_money FROM costlist WHERE user_id = 127 ORDER BY cost_id"),
               (Rows{{"294"}, {"6"}}));
     EXPECT_EQ(ListViewGetCell(members(), RowOfCard("127"), 8), "0");
+}
+
+// Another desk deletes the member (marked, or the row gone) while the bill is built: nothing
+// is stored, the failure is shown and the member leaves the list. The refusal is no lost
+// answer: the next bill, for another member, is stored alone.
+TEST_F(CheckoutTest, ABillForAMemberDeletedAtAnotherDeskIsNotStored) {
+    for (const char* deletion : {"UPDATE userlist SET user_del = 1 WHERE user_id = 126",
+                                 "DELETE FROM userlist WHERE user_id = 127"}) {
+        SCOPED_TRACE(deletion);
+        dialogs().clear();
+        const std::string card = std::string(deletion).substr(std::string(deletion).size() - 3);
+        ASSERT_NO_FATAL_FAILURE(OpenBillFor(card));
+        Add("足疗");
+        db.Run(deletion);
+        CheckOut();
+        EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kFailure});
+        EXPECT_EQ(db.CountRows("costlist"), 0);
+        WaitForWorkers();
+        EXPECT_EQ(RowOfCard(card), -1);
+        EXPECT_EQ(RowOfCard(card, spareMembers()), -1);
+        EXPECT_TRUE(ui().外形框_快速消费->isHidden());
+    }
+    dialogs().clear();
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("0"));
+    SetText(ui().编辑框_快速消费_消费总金额, "5");
+    CheckOut();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"操作成功"});
+    EXPECT_EQ(db.Rows("SELECT user_id, cost_money FROM costlist"), (Rows{{"0", "5"}}));
+}
+
+// The other desk's deletion is under way at the press: the bill waits for it and is refused.
+TEST_F(CheckoutTest, ABillWaitsForADeletionUnderWayAndIsRefused) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    Add("足疗");
+    TestDatabase otherDesk;
+    otherDesk.Run("START TRANSACTION; UPDATE userlist SET user_del = 1 WHERE user_id = 126");
+    std::thread commit([&otherDesk] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        otherDesk.Run("COMMIT");
+    });
+    CheckOut();
+    commit.join();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kFailure});
+    EXPECT_EQ(db.CountRows("costlist"), 0);
 }
 
 // Amounts are read as exact decimals: 500 less 431 + 0.1 + 0.1 leaves exactly 68.8, which
