@@ -17,10 +17,17 @@ void ShowCheckoutBalloon(const std::string& text) {
     ShowBalloonTip(TheMainWindow().ui.气球提示框1, MouseScreenX(), MouseScreenY(), text, -1);
 }
 
-// The panel's balance was out of date: it shows the database's now.
+// The panel's balance was out of date: the member's row, its spare twin (and so the strip)
+// and the panel take the database's figures, and the bill stays to be changed. The balance
+// the check read stands on the panel when the refresh cannot reach the row.
 void RefuseUncoveredBill(int64_t balance) {
     auto& ui = TheMainWindow().ui;
     SetText(ui.编辑框_快速消费_现有余额, NumberToText(static_cast<double>(balance)));
+    RefreshSelectedMemberTotals(QuickConsumeBill::Keep);
+    MirrorMemberRows(true);
+    const int64_t after = ToInteger(TextOf(ui.编辑框_快速消费_现有余额)) -
+                          ToInteger(TextOf(ui.编辑框_快速消费_消费总金额));
+    SetText(ui.编辑框_快速消费_消费后余额, NumberToText(static_cast<double>(after)));
     ShowBalloonTip(ui.气球提示框1, MouseScreenX(), MouseScreenY(), "余额不足，不能消费", -1, true);
 }
 
@@ -50,6 +57,7 @@ void CheckoutBill() {
             ShowCheckoutBalloon("操作失败，请检查网络及数据库");
         else
             RefuseUncoveredBill(check.balance);
+        if (!check.memberLive) DropDeletedMember();
         return;
     }
     SetText(ui.编辑框_快速消费_备注, "");

@@ -35,14 +35,27 @@ bool ReadBalance(DbHandle connection, const ConsumptionRecord& record, BalanceCh
     return read;
 }
 
-// The member's row locked first, so that desks checking out one card wait for each other;
-// the sums are read under shared locks, so that no recharge is withdrawn meanwhile.
-bool LockMember(DbHandle connection, const std::string& card) {
-    return DbExecute(connection, Sql("SET TRANSACTION ISOLATION LEVEL SERIALIZABLE")) &&
-           DbExecute(connection, Sql("START TRANSACTION")) &&
-           DbExecute(connection, Sql("SELECT user_id FROM userlist WHERE user_id = ")
-                                     .id(card)
-                                     .literal(" FOR UPDATE"));
+// The member's row locked first, so that desks checking out one card wait for each other
+// and a deletion at another desk waits for the bill or comes before it; the sums are read
+// under shared locks, so that no recharge is withdrawn meanwhile. False when a statement
+// failed; the lock's answer tells whether the member is still live.
+bool LockMember(DbHandle connection, const std::string& card, BalanceCheck& check) {
+    const bool locked =
+        DbExecute(connection, Sql("SET TRANSACTION ISOLATION LEVEL SERIALIZABLE")) &&
+        DbExecute(connection, Sql("START TRANSACTION")) &&
+        DbExecute(connection,
+                  Sql("SELECT COALESCE(SUM(user_del <> 1), 0) AS live FROM userlist WHERE "
+                      "user_id = ")
+                      .id(card)
+                      .literal(" FOR UPDATE"));
+    if (!locked) return false;
+    DbHandle rows = DbTakeRecordset(connection);
+    int64_t live = 0;
+    RecordsetReadField(rows, "live", live);
+    const bool read = RecordsetRowCount(rows) == 1;
+    FreeResultSet(rows);
+    if (read) check.memberLive = live > 0;
+    return read;
 }
 
 RowValues RowOf(const ConsumptionRecord& record) {
@@ -65,7 +78,7 @@ RowValues RowOf(const ConsumptionRecord& record) {
 WriteOutcome StoreBillIfCovered(DbHandle connection, ConsumptionRecord& record,
                                 BalanceCheck& check) {
     check = BalanceCheck();
-    const bool stored = LockMember(connection, record.user_id) &&
+    const bool stored = LockMember(connection, record.user_id, check) && check.memberLive &&
                         ReadBalance(connection, record, check) && check.covered &&
                         InsertConsumptionRecord(record) && DbExecute(connection, Sql("COMMIT"));
     if (stored) return WriteOutcome::Stored;

@@ -7,13 +7,15 @@
 
 struct ConsumptionRecord;
 
-// What the database said of the balance; covered stays true when it was not read.
+// What the database said of the member and the balance; each stays true when it was not
+// read.
 struct BalanceCheck {
+    bool memberLive = true;  // false: the member's row is gone or marked deleted
     bool covered = true;
     int64_t balance = 0;  // whole number, cut toward zero
 };
 
-// The check and the insert in one transaction on the connection.
+// The checks and the insert in one transaction on the connection.
 WriteOutcome StoreBillIfCovered(DbHandle connection, ConsumptionRecord& record,
                                 BalanceCheck& check);
 // The same, written once: a bill left unknown is settled before anything is sent again.

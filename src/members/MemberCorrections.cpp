@@ -91,12 +91,7 @@ void DeleteSelectedMember() {
     inPlace.id(target->cardNumber).literal(" AND `user_del` = 1");
     if (!connection.changeRows(statement, inPlace)) return;
     ShowNotice("删除用户成功，用户ID为：" + target->cardNumber + "、用户姓名为：" + target->value);
-    // Before the reload: a panel left open would be opened again for the next row, and the
-    // quick-consume panel would still charge the deleted card.
-    auto& ui = TheMainWindow().ui;
-    ui.外形框_新增会员->hide();
-    ui.外形框_快速消费->hide();
-    ResetMemberSearch();
+    DropDeletedMember();
 }
 
 void RenameSelectedMember() {

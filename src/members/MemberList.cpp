@@ -76,6 +76,15 @@ void ResetMemberSearch() {
     StartThread(ComputedColumnsThreadEntry);
 }
 
+// The panels close before the reload: one left open would be opened again for the next row,
+// and the quick-consume panel would still charge the deleted card.
+void DropDeletedMember() {
+    auto& ui = TheMainWindow().ui;
+    ui.外形框_新增会员->hide();
+    ui.外形框_快速消费->hide();
+    ResetMemberSearch();
+}
+
 void ConnectMemberList(MainWindow& window) {
     ConnectMemberSearch(window);
     ConnectMemberCorrections(window);

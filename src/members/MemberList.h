@@ -16,5 +16,8 @@ void FillRechargeColumns();
 void FillConsumptionColumns();
 void MirrorMemberRows(bool selectedOnly);
 void ResetMemberSearch();
+// After a write refused for a member deleted meanwhile (at any desk): both panels close and
+// the lists load again, so the member is gone from them.
+void DropDeletedMember();
 
 void ConnectMemberList(MainWindow& window);

@@ -9,7 +9,7 @@
 #include "members/Peers.h"
 #include "runtime/texts.h"
 
-void RefreshSelectedMemberTotals() {
+void RefreshSelectedMemberTotals(QuickConsumeBill bill) {
     auto& ui = TheMainWindow().ui;
     ListView* list = ui.超级列表框_会员管理_会员列表;
     const int row = ListViewCurrentRow(list);
@@ -40,6 +40,7 @@ void RefreshSelectedMemberTotals() {
     // Visible as the panel's own flag: page 0 need not be the page shown.
     if (!ui.外形框_快速消费->isHidden()) {
         SetText(ui.编辑框_快速消费_现有余额, ListViewGetCell(list, row, 8));
-        if (Peers().openQuickConsumePanel != nullptr) Peers().openQuickConsumePanel();
+        if (bill == QuickConsumeBill::Reset && Peers().openQuickConsumePanel != nullptr)
+            Peers().openQuickConsumePanel();
     }
 }

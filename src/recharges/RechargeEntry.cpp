@@ -53,9 +53,11 @@ void RechargeExistingMember() {
     auto& ui = TheMainWindow().ui;
     RechargeRecord record = RechargeRecordFromPanel();
     GetSharedConnection();
-    if (!StoreRechargeOnce(record)) {
+    const RechargeOutcome outcome = StoreRechargeOnceWithOutcome(record);
+    if (outcome != RechargeOutcome::Stored) {
         ShowNotice(kRechargeErrorText);
         SetInputFocus(ui.编辑框_新增会员_充值金额);
+        if (outcome == RechargeOutcome::MemberGone) DropDeletedMember();
         return;
     }
     ShowNotice("充值成功");

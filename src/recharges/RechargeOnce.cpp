@@ -27,12 +27,21 @@ bool HasPlainAmounts(const RechargeRecord& record) {
            (record.pay_give.empty() || IsPlainAmount(record.pay_give, AmountSign::MayBeNegative));
 }
 
-bool StoreRechargeOnce(RechargeRecord& record) {
-    if (!HasPlainAmounts(record)) return false;
+RechargeOutcome StoreRechargeOnceWithOutcome(RechargeRecord& record) {
+    if (!HasPlainAmounts(record)) return RechargeOutcome::NotStored;
     static WriteOnce recharges("user_id");
     record.pay_del = kLiveFlag;
+    bool memberGone = false;
     const WriteOutcome outcome = recharges.Write(RowOf(record), [&](DbHandle connection) {
-        return InsertOutcome(connection, InsertRechargeRecord(record));
+        const bool stored = InsertRechargeRecord(record);
+        // Ran and stored nothing: no live member row. A refusal, not a lost answer.
+        memberGone = !stored && DbLastOutcome(connection) == DbOutcome::Done;
+        return InsertOutcome(connection, stored);
     });
-    return outcome == WriteOutcome::Stored;
+    if (outcome == WriteOutcome::Stored) return RechargeOutcome::Stored;
+    return memberGone ? RechargeOutcome::MemberGone : RechargeOutcome::NotStored;
+}
+
+bool StoreRechargeOnce(RechargeRecord& record) {
+    return StoreRechargeOnceWithOutcome(record) == RechargeOutcome::Stored;
 }

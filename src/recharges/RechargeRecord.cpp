@@ -1,11 +1,11 @@
 // The recharge the member panel describes, and the one insert into paylist.
-#include "controls/WindowOps.h"
-#include "form/MainWindow.h"
-#include "runtime/texts.h"
 #include "common/DateTimeText.h"
+#include "controls/WindowOps.h"
 #include "db/shared.h"
+#include "form/MainWindow.h"
 #include "login/SignedInOperator.h"
 #include "recharges/RechargeEntry.h"
+#include "runtime/texts.h"
 
 RechargeRecord RechargeRecordFromPanel() {
     auto& ui = TheMainWindow().ui;
@@ -30,12 +30,14 @@ bool InsertRechargeRecord(RechargeRecord& record) {
     record.pay_del = kLiveFlag;
     Sql statement(
         "INSERT INTO `paylist`(`pay_time`,`pay_money`,`pay_give`,`pay_total`,`pay_method`,"
-        "`pay_notes`,`pay_del`,`user_id`,`user_name`,`boss_id`,`boss_name`) VALUES ('");
+        "`pay_notes`,`pay_del`,`user_id`,`user_name`,`boss_id`,`boss_name`) SELECT '");
     statement
         .texts({record.pay_time, record.pay_money, record.pay_give, record.pay_total,
                 record.pay_method, record.pay_notes, record.pay_del, record.user_id,
                 record.user_name, record.boss_id, record.boss_name})
-        .literal("')");
+        .literal("' FROM `userlist` WHERE `user_id` = ")
+        .id(record.user_id)
+        .literal(" AND `user_del` <> 1 LIMIT 1");
     auto lock = LockSharedDatabase();
-    return DbExecute(sharedConnection, statement);
+    return DbExecute(sharedConnection, statement) && DbRowsChanged(sharedConnection) == 1;
 }

@@ -176,6 +176,54 @@ TEST_F(RechargeEntryTest, ARechargeStoresTheRowAndRefreshesTheMember) {
     EXPECT_EQ(RowCells(spareMembers(), RowOfCard("126", spareMembers())), row);
 }
 
+// Desk 1 types a recharge while desk 2 deletes the member (marked, or the row gone): nothing
+// is stored, the failure is shown and the member leaves the list. The refusal is no lost
+// answer left to settle: the next recharge, for another member, is stored alone.
+TEST_F(RechargeEntryTest, ARechargeForAMemberDeletedAtAnotherDeskIsNotStored) {
+    for (const char* deletion : {"UPDATE userlist SET user_del = 1 WHERE user_id = 126",
+                                 "DELETE FROM userlist WHERE user_id = 127"}) {
+        SCOPED_TRACE(deletion);
+        dialogs().clear();
+        const std::string card = std::string(deletion).substr(std::string(deletion).size() - 3);
+        OpenFor(card);
+        TypeAmounts("100", "");
+        db.Run(deletion);
+        Confirm();
+        EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kRechargeError});
+        EXPECT_EQ(db.CountRows("paylist"), 0);
+        WaitForWorkers();
+        EXPECT_EQ(RowOfCard(card), -1);
+        EXPECT_EQ(RowOfCard(card, spareMembers()), -1);
+        EXPECT_TRUE(ui().外形框_新增会员->isHidden());
+    }
+    db.Run("INSERT INTO userlist (user_id, user_name) VALUES (128, '李四')");
+    Click(ui().按钮_会员管理_搜索);
+    WaitForWorkers();
+    dialogs().clear();
+    OpenFor("128");
+    TypeAmounts("100", "");
+    Confirm();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"充值成功"});
+    EXPECT_EQ(db.Rows("SELECT user_id, pay_money FROM paylist"), (Rows{{"128", "100"}}));
+}
+
+// The other desk's deletion is under way when 确定 is pressed: the recharge waits for it and
+// is refused, rather than slipping in before the deletion lands.
+TEST_F(RechargeEntryTest, ARechargeWaitsForADeletionUnderWayAndIsRefused) {
+    OpenFor("126");
+    TypeAmounts("100", "");
+    TestDatabase otherDesk;
+    otherDesk.Run("START TRANSACTION; UPDATE userlist SET user_del = 1 WHERE user_id = 126");
+    std::thread commit([&otherDesk] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        otherDesk.Run("COMMIT");
+    });
+    Confirm();
+    commit.join();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kRechargeError});
+    EXPECT_EQ(db.CountRows("paylist"), 0);
+}
+
 TEST_F(RechargeEntryTest, AnAmountOfZeroDoesNothingInRechargeMode) {
     OpenFor("126");
     for (const char* amount : {"", "0", "0.5", "abc"}) {

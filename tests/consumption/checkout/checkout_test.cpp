@@ -3,6 +3,7 @@
 // for one bill, also when an answer was lost.
 #include <QListWidget>
 #include <QTest>
+#include <thread>
 
 #include "SignedInWindow.h"
 #include "controls/ListView.h"
@@ -225,13 +226,13 @@ TEST_F(CheckoutTest, RemarksAndTotalsAreStoredAsTypedOrRefusedWithTheFailureBall
 }
 
 // Another desk spends the balance after the panel was opened: the database's balance
-// decides, and the panel is told what it is.
+// decides, and the panel is told what it is, the bill standing beside it.
 TEST_F(CheckoutTest, ABalanceSpentAtAnotherDeskTurnsTheBillAway) {
     ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
     Add("足疗");
     const std::vector<std::string> bill = Bill();
     ASSERT_EQ(bill, (std::vector<std::string>{"68", "1", "432", "1"}));
-    db.Run("INSERT INTO costlist (cost_money, cost_del, user_id) VALUES ('432.5', 0, 126)");
+    db.Run("INSERT INTO costlist (cost_money, cost_del, user_id) VALUES ('433', 0, 126)");
     CheckOut();
 
     EXPECT_EQ(db.CountRows("costlist"), 1);
@@ -242,7 +243,81 @@ TEST_F(CheckoutTest, ABalanceSpentAtAnotherDeskTurnsTheBillAway) {
     EXPECT_EQ(shown.style, -1);
     EXPECT_TRUE(shown.flag);
     EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "67");
-    EXPECT_EQ(Bill(), bill);
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"68", "1", "-1", "1"}));
+}
+
+// Two desks build one bill of 294 for a balance of 300, and the other desk checks out
+// first. The refused bill stays to be changed, beside the database's figures everywhere:
+// the member's row, its spare twin, the strip and the panel; 清空 keeps them.
+TEST_F(CheckoutTest, ABillRefusedForABalanceSpentElsewhereShowsTheDatabasesFigures) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("127"));
+    QTest::keyClicks(ui().编辑框_快速消费_消费总金额, "294");
+    ASSERT_EQ(TextOf(ui().编辑框_快速消费_消费后余额), "6");
+    db.Run("INSERT INTO costlist (cost_money, cost_del, user_id) VALUES ('294', 0, 127)");
+    CheckOut();
+
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"余额不足，不能消费"});
+    EXPECT_EQ(db.CountRows("costlist"), 1);
+    const std::vector<std::string> row = {"127", "O'Brien \\", "",    "1", "300",
+                                          "300", "1",          "294", "6"};
+    EXPECT_EQ(RowCells(members(), RowOfCard("127")), row);
+    EXPECT_EQ(RowCells(spareMembers(), RowOfCard("127", spareMembers())), row);
+    EXPECT_TRUE(WaitUntil([this] { return TextOf(ui().编辑框_全局_余额) == "6"; }));
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "6");
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"294", "", "-288", "0"}));
+
+    Click(ui().按钮_快速消费_清空);
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "6");
+    EXPECT_EQ(Bill(), (std::vector<std::string>{"", "", "", "0"}));
+    QTest::keyClicks(ui().编辑框_快速消费_消费总金额, "6");
+    CheckOut();
+    EXPECT_EQ(db.Rows("SELECT cost_money FROM costlist WHERE user_id = 127 ORDER BY cost_id"),
+              (Rows{{"294"}, {"6"}}));
+    EXPECT_EQ(ListViewGetCell(members(), RowOfCard("127"), 8), "0");
+}
+
+// Another desk deletes the member (marked, or the row gone) while the bill is built: nothing
+// is stored, the failure is shown and the member leaves the list. The refusal is no lost
+// answer: the next bill, for another member, is stored alone.
+TEST_F(CheckoutTest, ABillForAMemberDeletedAtAnotherDeskIsNotStored) {
+    for (const char* deletion : {"UPDATE userlist SET user_del = 1 WHERE user_id = 126",
+                                 "DELETE FROM userlist WHERE user_id = 127"}) {
+        SCOPED_TRACE(deletion);
+        dialogs().clear();
+        const std::string card = std::string(deletion).substr(std::string(deletion).size() - 3);
+        ASSERT_NO_FATAL_FAILURE(OpenBillFor(card));
+        Add("足疗");
+        db.Run(deletion);
+        CheckOut();
+        EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kFailure});
+        EXPECT_EQ(db.CountRows("costlist"), 0);
+        WaitForWorkers();
+        EXPECT_EQ(RowOfCard(card), -1);
+        EXPECT_EQ(RowOfCard(card, spareMembers()), -1);
+        EXPECT_TRUE(ui().外形框_快速消费->isHidden());
+    }
+    dialogs().clear();
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("0"));
+    SetText(ui().编辑框_快速消费_消费总金额, "5");
+    CheckOut();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"操作成功"});
+    EXPECT_EQ(db.Rows("SELECT user_id, cost_money FROM costlist"), (Rows{{"0", "5"}}));
+}
+
+// The other desk's deletion is under way at the press: the bill waits for it and is refused.
+TEST_F(CheckoutTest, ABillWaitsForADeletionUnderWayAndIsRefused) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    Add("足疗");
+    TestDatabase otherDesk;
+    otherDesk.Run("START TRANSACTION; UPDATE userlist SET user_del = 1 WHERE user_id = 126");
+    std::thread commit([&otherDesk] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        otherDesk.Run("COMMIT");
+    });
+    CheckOut();
+    commit.join();
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kFailure});
+    EXPECT_EQ(db.CountRows("costlist"), 0);
 }
 
 // Amounts are read as exact decimals: 500 less 431 + 0.1 + 0.1 leaves exactly 68.8, which
