@@ -110,4 +110,5 @@ void FillItemUsageColumns() {
         ListViewSetCell(list, row, 4, counts ? std::to_string(counts->last30Days) : std::string());
         ListViewSetCell(list, row, 5, counts ? std::to_string(counts->total) : std::string());
     }
+    ListViewWidenColumnsToContents(list);
 }

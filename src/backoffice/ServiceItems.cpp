@@ -67,6 +67,7 @@ void LoadServiceItems(bool includeDeleted) {
         ListViewSetCell(list, row, 2, record.xm_money);
     }
     FreeSharedResultSet();
+    ListViewWidenColumnsToContents(list);
 }
 
 void ReloadServiceItems() { LoadServiceItems(false); }

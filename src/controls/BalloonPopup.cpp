@@ -1,5 +1,48 @@
 #include "BalloonPopup.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStringList>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+
+namespace {
+
+// Breaks a line between characters (never inside one) so that no piece is wider than width.
+QStringList BreakLine(const QString& line, const QFontMetrics& metrics, int width) {
+    QStringList pieces;
+    QString piece;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, line);
+    qsizetype start = 0;
+    for (qsizetype end = finder.toNextBoundary(); end != -1; end = finder.toNextBoundary()) {
+        const QString character = line.mid(start, end - start);
+        start = end;
+        if (!piece.isEmpty() && metrics.horizontalAdvance(piece + character) > width) {
+            pieces << piece;
+            piece.clear();
+        }
+        piece += character;
+    }
+    pieces << piece;
+    return pieces;
+}
+
+QString BrokenText(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        lines << BreakLine(line, metrics, width);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QRect ScreenAreaAt(const QPoint& point) {
+    QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+}  // namespace
+
 BalloonPopup::BalloonPopup(QWidget* owner)
     : QLabel(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                         Qt::WindowTransparentForInput) {
@@ -15,9 +58,22 @@ BalloonPopup::BalloonPopup(QWidget* owner)
 }
 
 void BalloonPopup::showText(const QString& text, const QPoint& topLeft, int timeoutMs) {
-    setText(text);
+    ensurePolished();
+    const QRect area = ScreenAreaAt(topLeft);
+    // The border and padding the style sheet puts around the text.
+    setText(QStringLiteral("x"));
+    const int frame = sizeHint().width() - fontMetrics().horizontalAdvance(QStringLiteral("x"));
+    int textWidth = kMaxTextWidth;
+    // On a screen narrower than the widest balloon, the screen's width is the limit.
+    if (area.isValid()) textWidth = std::min(textWidth, area.width() - frame);
+    setText(BrokenText(text, fontMetrics(), std::max(textWidth, 1)));
     adjustSize();
-    move(topLeft);
+    QPoint place = topLeft;
+    if (area.isValid()) {
+        place.setX(std::max(area.left(), std::min(place.x(), area.right() + 1 - width())));
+        place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - height())));
+    }
+    move(place);
     show();
     closeTimer_.start(timeoutMs);
 }

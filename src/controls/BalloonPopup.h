@@ -11,7 +11,11 @@ class BalloonPopup : public QLabel {
   public:
     explicit BalloonPopup(QWidget* owner);
 
+    // Lines wider than kMaxTextWidth are broken; the popup stands wholly on the screen of
+    // the point, moved left or up from it as far as needed.
     void showText(const QString& text, const QPoint& topLeft, int timeoutMs);
+
+    static constexpr int kMaxTextWidth = 480;
 
   private:
     QTimer closeTimer_;

@@ -225,6 +225,19 @@ void ListView::ensureRowVisible(int row) {
     if (row >= 0 && row < rows() && columnTotal() > 0) scrollTo(table_->index(row, 0));
 }
 
+void ListView::widenColumnsToContents() {
+    // The grid line takes a pixel of the cell.
+    const int grid = showGrid() ? 1 : 0;
+    for (int column = 0; column < columnEntries_.size() && column < columnTotal(); ++column) {
+        const int stored = ParseColumnEntry(columnEntries_[column]).second;
+        if (stored == 0) continue;
+        int needed = horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < rows(); ++row)
+            needed = std::max(needed, sizeHintForIndex(table_->index(row, column)).width());
+        horizontalHeader()->resizeSection(column, std::max(stored, needed + grid));
+    }
+}
+
 void ListView::noticeCurrentRow() {
     if (settingSelection_) return;
     const int now = currentRow();

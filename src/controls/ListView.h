@@ -48,6 +48,9 @@ class ListView : public QTableView {
     // -1 clears the selection.
     void setCurrentRow(int row);
     void ensureRowVisible(int row);
+    // Each seen column as wide as its widest cell or its title needs, never narrower than
+    // its stored width; a column stored 0 wide stays unseen. Costs a pass over every cell.
+    void widenColumnsToContents();
 
   signals:
     void currentRowChanged();

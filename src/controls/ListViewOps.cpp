@@ -65,6 +65,10 @@ void ListViewEnsureRowVisible(ListView* view, int row) {
     RunOnWindowThread([&] { view->ensureRowVisible(row); });
 }
 
+void ListViewWidenColumnsToContents(ListView* view) {
+    RunOnWindowThread([&] { view->widenColumnsToContents(); });
+}
+
 int ListViewCurrentRow(ListView* view) {
     int row = -1;
     RunOnWindowThread([&] { row = view->currentRow(); });

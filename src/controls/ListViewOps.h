@@ -28,6 +28,8 @@ std::vector<int> ListViewSelectedRows(ListView* view);
 void ListViewSelectRow(ListView* view, int row);
 void ListViewDeselectRow(ListView* view, int row);
 void ListViewEnsureRowVisible(ListView* view, int row);
+// Widens the columns to their cells' texts, the stored widths as the least.
+void ListViewWidenColumnsToContents(ListView* view);
 int ListViewCurrentRow(ListView* view);
 // Makes the row current and the only selected one; -1 clears the selection.
 void ListViewSetCurrentRow(ListView* view, int row);

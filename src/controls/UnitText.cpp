@@ -37,6 +37,9 @@ std::string ReadText(const QWidget* unit) {
 void WriteText(QWidget* unit, const std::string& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(unit)) {
         edit->setText(ToQString(text));
+        // A text wider than the box shows its beginning; a box being typed in keeps the
+        // cursor at the end, where typing goes on.
+        if (!edit->hasFocus()) edit->home(false);
     } else if (auto* edit = qobject_cast<QPlainTextEdit*>(unit)) {
         edit->setPlainText(ToLineFeeds(text));
     } else if (auto* label = qobject_cast<QLabel*>(unit)) {

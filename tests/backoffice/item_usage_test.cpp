@@ -1,4 +1,6 @@
 // The item usage counts behind the hidden statistics button.
+#include <QFontMetrics>
+#include <QStyle>
 #include <QTest>
 #include <chrono>
 #include <thread>
@@ -56,6 +58,39 @@ TEST_F(ItemUsageTest, EachRecordCountsInItsDayThe30DaysAndTheTotal) {
     Click(ui().按钮_项目消费重新载入);
     ASSERT_EQ(ListViewRowCount(items()), 4);
     EXPECT_EQ(Counts(0), (Cells{"", "", ""}));
+}
+
+// Every cell's text stands whole in its column (the delegate elides whatever exceeds the cell's
+// width less its margins and the grid line), and no column is narrower than the form stores.
+TEST_F(ItemUsageTest, EveryCellOfTheStatisticsIsShownWhole) {
+    SetCurrentDateTimeForTests(At(2025, 3, 20, 14, 0, 0));
+    db.Run("INSERT INTO xmlist (xm_name, xm_del, xm_money) VALUES ('按摩', 0, '99999999.99')");
+    for (const char* when : {"2025-03-20 09:00:00", "2025-03-20 10:00:00", "2025-03-19 12:00:00",
+                             "2025-03-14 00:00:00"})
+        Bill("1", when);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    RunStatistics();
+    ListView* list = items();
+    const int stored[] = {60, 170, 80, 110, 70, 50};
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const QFontMetrics metrics(list->font());
+    bool sawCounts = false, sawPrice = false;
+    for (int column = 0; column < 6; ++column) {
+        const int width = list->columnWidth(column);
+        EXPECT_GE(width, stored[column]) << column;
+        const int room = width - (list->showGrid() ? 1 : 0) - 2 * margin;
+        for (int row = 0; row < ListViewRowCount(list); ++row) {
+            const QString text = QString::fromStdString(ListViewGetCell(list, row, column));
+            sawCounts = sawCounts || text == QStringLiteral("1|0|0|0|0|1|2");
+            sawPrice = sawPrice || text == QStringLiteral("99999999.99");
+            EXPECT_EQ(metrics.elidedText(text, Qt::ElideRight, room), text)
+                << column << " " << text.toStdString();
+        }
+    }
+    EXPECT_TRUE(sawCounts);
+    EXPECT_TRUE(sawPrice);
+    // A column whose texts all fit keeps its stored width.
+    EXPECT_EQ(list->columnWidth(0), 60);
 }
 
 // The clock passes midnight while the first item is counted: the second item is still

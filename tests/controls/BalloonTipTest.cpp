@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
 #include "BalloonLines.h"
+#include "BalloonPopup.h"
 #include "BalloonTip.h"
 #include "ScreenClick.h"
 
@@ -45,10 +49,43 @@ TEST(BalloonTip, PopsUpAtTheScreenPointAndStaysHiddenItself) {
     EXPECT_EQ(unit.lastLines(), (std::vector<std::string>{"第一行", "第二行"}));
     EXPECT_TRUE(unit.isHidden());
 
+    // A point above the screen's top: the popup comes down onto the screen.
     unit.popUp(10, -4, "", 1, true);
-    EXPECT_EQ(popup->pos(), QPoint(10, -4));
+    EXPECT_EQ(popup->pos(), QPoint(10, 0));
     EXPECT_EQ(unit.lastText(), "");
     EXPECT_EQ(unit.lastStyle(), 1);
+}
+
+// Near the screen's right and bottom edges, and with a line wider than a balloon may be, the
+// popup stands wholly on the screen and every character of the text is on one of its lines.
+TEST(BalloonTip, StaysOnTheScreenAndBreaksALongLine) {
+    QWidget window;
+    BalloonTip unit(&window);
+    window.show();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QString longLine;
+    for (int i = 0; i < 60; ++i) longLine += QChar(0x5B57 + i % 7);
+    const std::string text = "1个项目\r\n" + longLine.toStdString() + "\r\nend";
+    const QPoint points[] = {{screen.right() - 20, screen.bottom() - 5},
+                             {screen.left() + 10, screen.top() + 10},
+                             {screen.right() + 300, screen.top() - 50}};
+    for (const QPoint& point : points) {
+        unit.popUp(point.x(), point.y(), text, -1, true);
+        auto* popup = qobject_cast<QLabel*>(unit.popup());
+        ASSERT_NE(popup, nullptr);
+        EXPECT_TRUE(screen.contains(popup->geometry())) << point.x() << "," << point.y();
+        const QStringList lines = popup->text().split(QLatin1Char('\n'));
+        EXPECT_GT(lines.size(), 3);
+        EXPECT_EQ(lines.join(QString()), QStringLiteral("1个项目") + longLine + "end");
+        const QFontMetrics metrics(popup->font());
+        for (const QString& line : lines) {
+            EXPECT_LE(metrics.horizontalAdvance(line), BalloonPopup::kMaxTextWidth);
+            EXPECT_LE(metrics.horizontalAdvance(line), popup->contentsRect().width());
+        }
+    }
+    // A point with room to the right and below keeps its place.
+    unit.popUp(screen.left() + 10, screen.top() + 10, "短", -1, true);
+    EXPECT_EQ(unit.popup()->pos(), QPoint(screen.left() + 10, screen.top() + 10));
 }
 
 // A notice pops up where the pointer has just pressed, over that control and its neighbours.

@@ -2,12 +2,16 @@
 // the payment method remembered, the failures, and one row for one recharge when an answer
 // was lost.
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QTest>
 #include <fstream>
 #include <sstream>
 #include <thread>
 
 #include "SignedInWindow.h"
+#include "controls/FittingFont.h"
+#include "controls/FittingLabel.h"
 #include "controls/ListView.h"
 #include "controls/WindowOps.h"
 #include "db/client.h"
@@ -146,6 +150,39 @@ TEST_F(RechargeEntryTest, ThePreviewAddsTheWholeNumbers) {
     TypeAmounts("", "");
     QTest::keyClicks(ui().编辑框_新增会员_充值金额, "15");
     EXPECT_EQ(Preview(), "充值后可用余额:15元");
+}
+
+// The first and last column of a grab that holds dark ink; -1 when none does.
+std::pair<int, int> InkColumns(const QImage& image) {
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 128) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+// A preview wider than its label is painted whole in a smaller size: its first character is
+// not cut off on the left, and no ink touches either edge.
+TEST_F(RechargeEntryTest, TheLargestPreviewIsPaintedWhole) {
+    OpenFor("126");
+    TypeAmounts("99999999.99", "99999999.99");
+    ASSERT_EQ(Preview(), "充值后可用余额:199999998元");
+    QLabel* label = ui().标签_充值信息提示;
+    const QString text = label->text();
+    ASSERT_GT(TextWidthNeeded(label->font(), text), label->contentsRect().width());
+    auto* fitting = qobject_cast<FittingLabel*>(label);
+    ASSERT_NE(fitting, nullptr);
+    EXPECT_LE(TextWidthNeeded(fitting->paintFont(), text), label->contentsRect().width());
+    const auto [first, last] = InkColumns(label->grab().toImage());
+    EXPECT_GT(first, 0);
+    EXPECT_LT(last, label->width() - 1);
+
+    TypeAmounts("100", "20");
+    EXPECT_EQ(fitting->paintFont(), label->font());
 }
 
 TEST_F(RechargeEntryTest, ARechargeStoresTheRowAndRefreshesTheMember) {

@@ -166,4 +166,60 @@ TEST_F(CurrentMemberStripTest, ARowChangeRefillsTheQuickConsumePanel) {
     EXPECT_EQ(TextOf(ui().编辑框_快速消费_备注), "");
 }
 
+// The grab of a box over the columns where the prefix's characters stand when the box shows
+// the beginning of its text.
+QImage StartOfBox(QLineEdit* box, const QString& prefix) {
+    const int textLeft = box->contentsRect().left() + box->textMargins().left() + 2;
+    const int width = textLeft + QFontMetrics(box->font()).horizontalAdvance(prefix) - 1;
+    return box->grab().toImage().copy(0, 0, width, box->height());
+}
+
+// A stored name (and phone) too long for its box shows its beginning: the box paints the
+// first characters where it paints them for the short text alone.
+TEST_F(CurrentMemberStripTest, ALongNameShowsItsBeginningInEveryBox) {
+    std::string name = "司马";
+    for (int i = 0; i < 30; ++i) name += "长";
+    name += "名";
+    const std::string phone = "139" + std::string(40, '8');
+    AppendListRow({"10", name, phone, "1", "20", "20", "", "", "20"});
+    const int row = ListViewRowCount(members()) - 1;
+
+    struct Box {
+        const char* what;
+        QLineEdit* box;
+        QWidget* opener;  // nullptr: the strip, shown by the timer
+        QString prefix;
+    };
+    const std::vector<Box> boxes = {
+        {"strip", ui().编辑框_全局_姓名, nullptr, QStringLiteral("司马")},
+        {"quick consume", ui().编辑框_快速消费_姓名, ui().按钮_消费, QStringLiteral("司马")},
+        {"panel name", ui().编辑框_新增会员_姓名, ui().按钮_充值, QStringLiteral("司马")},
+        {"panel phone", ui().编辑框_新增会员_手机号, ui().按钮_充值, QStringLiteral("139")},
+    };
+    const auto shownGrabs = [&](const std::string& cellName) {
+        std::vector<QImage> grabs;
+        ListViewSetCurrentRow(members(), row);
+        for (const Box& b : boxes) {
+            if (b.opener)
+                Click(b.opener);
+            else
+                EXPECT_TRUE(WithinATick([&] { return TextOf(b.box) == cellName; })) << b.what;
+            grabs.push_back(StartOfBox(b.box, b.prefix));
+        }
+        return grabs;
+    };
+
+    const std::vector<QImage> longTexts = shownGrabs(name);
+    for (const Box& b : boxes)
+        ASSERT_GT(QFontMetrics(b.box->font()).horizontalAdvance(b.box->text()),
+                  b.box->contentsRect().width())
+            << b.what;
+    ListViewSetCell(members(), row, 1, "司马");
+    ListViewSetCell(members(), row, 2, "139");
+    ListViewSetCurrentRow(members(), -1);
+    const std::vector<QImage> prefixes = shownGrabs("司马");
+    for (size_t i = 0; i < boxes.size(); ++i)
+        EXPECT_TRUE(longTexts[i] == prefixes[i]) << boxes[i].what;
+}
+
 }  // namespace
