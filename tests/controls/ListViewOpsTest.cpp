@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <string>
@@ -186,6 +188,43 @@ TEST_F(ListViewOps, RightClickSelectsAndSignals) {
     EXPECT_EQ(ListViewCurrentRow(&view), 1);
     QTest::keyClick(&view, Qt::Key_Delete);
     EXPECT_EQ(deleted.count(), 1);
+}
+
+// Every list, single or multi selection: Tab and Shift+Tab move the focus to the next and the
+// previous control and leave the rows as they were; the arrow keys move the current row.
+TEST(ListViewKeys, TabMovesTheFocusOnAndArrowsMoveTheRow) {
+    for (const bool multi : {false, true}) {
+        SCOPED_TRACE(multi ? "multi selection" : "single selection");
+        QWidget window;
+        auto* before = new QLineEdit(&window);
+        auto* list = new ListView(&window);
+        auto* after = new QLineEdit(&window);
+        list->setColumns({"卡号|80", "姓名|100"});
+        list->setMultiSelection(multi);
+        for (int row = 0; row < 4; ++row) ListViewInsertRow(list);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ListViewSetCurrentRow(list, 1);
+        QSignalSpy changed(list, &ListView::currentRowChanged);
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), after);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), before);
+        EXPECT_EQ(ListViewCurrentRow(list), 1);
+        EXPECT_EQ(ListViewSelectedRows(list), std::vector<int>{1});
+        EXPECT_EQ(changed.count(), 0);
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(ListViewCurrentRow(list), 2);
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Up);
+        EXPECT_EQ(ListViewCurrentRow(list), 0);
+    }
 }
 
 TEST_F(ListViewOps, TenThousandMemberRowsFillQuickly) {
