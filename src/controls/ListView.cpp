@@ -28,6 +28,9 @@ ListView::ListView(QWidget* parent) : QTableView(parent), table_(new TextTableMo
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab and Shift+Tab go on to the next control: a table would move its current cell with
+    // them, into the next row, and so change the current member.
+    setTabKeyNavigation(false);
     setSortingEnabled(false);
     setWordWrap(false);
     setTextElideMode(Qt::ElideRight);

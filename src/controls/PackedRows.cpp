@@ -57,6 +57,7 @@ void PackedRows::endRow() {
     for (int column = std::min(added_, columns_); column < columns_; ++column)
         cellEnd_.push_back(end);
     rowStart_.push_back(openStart_);
+    lastWritten_ = rows() - 1;
     open_ = false;
 }
 
@@ -75,6 +76,7 @@ void PackedRows::append(const PackedRows& other, int first, int last) {
             text_.append(other.text_, start, other.rowEnd(row) - start);
             const auto ends = other.cellEnd_.begin() + static_cast<ptrdiff_t>(row) * columns_;
             cellEnd_.insert(cellEnd_.end(), ends, ends + columns_);
+            lastWritten_ = rows() - 1;
             continue;
         }
         for (int column = 0; column < other.columns_; ++column) addCell(other.cell(row, column));
@@ -111,12 +113,13 @@ void PackedRows::setCell(int row, int column, std::string_view text) {
     const size_t end = rowEnd(row);
     const size_t cellBegin = start + (column == 0 ? 0 : cellEnd_[first + column - 1]);
     const size_t cellLength = start + cellEnd_[first + column] - cellBegin;
-    if (cellLength == text.size() || end == text_.size()) {
+    if (cellLength == text.size() || row == lastWritten_) {
         // The same length, or the last row of the buffer: changed where it stands.
         text_.replace(cellBegin, cellLength, text);
     } else {
         text_.reserve(text_.size() + (end - start) - cellLength + text.size());
         rowStart_[row] = text_.size();
+        lastWritten_ = row;
         text_.append(text_, start, cellBegin - start);
         text_.append(text);
         text_.append(text_, cellBegin + cellLength, end - cellBegin - cellLength);
@@ -156,6 +159,7 @@ void PackedRows::compact() {
     }
     text_.swap(packed);
     unused_ = 0;
+    lastWritten_ = rows() - 1;
 }
 
 void PackedRows::clear() {
@@ -163,6 +167,7 @@ void PackedRows::clear() {
     rowStart_.clear();
     cellEnd_.clear();
     unused_ = 0;
+    lastWritten_ = -1;
     open_ = false;
     added_ = 0;
 }

@@ -60,4 +60,8 @@ class PackedRows {
     int added_ = 0;
     // Bytes of text_ that no row refers to any more.
     size_t unused_ = 0;
+    // The row written last, whose text ends text_ (-1: none). Only it may change its length
+    // where it stands: a row of empty cells added after another ends where that one ends,
+    // and would be left past the buffer if the other shrank.
+    int lastWritten_ = -1;
 };

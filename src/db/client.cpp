@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <limits>
 #include <memory>
@@ -34,6 +35,9 @@ struct Connection {
     DbOutcome outcome = DbOutcome::NotSent;
     int64_t rowsChanged = 0;
     bool broken = false;
+    // The last statement's answer was given up after the read time-out.
+    bool answerTimedOut = false;
+    std::chrono::seconds readTimeout{kReadWriteTimeoutSeconds};
     // When the server last answered on it: one silent for long may have been dropped.
     std::chrono::steady_clock::time_point lastAnswer = std::chrono::steady_clock::now();
     // Rows of the last statement, stored at once so that a result nobody takes never
@@ -216,6 +220,7 @@ DbHandle DbConnect(const std::string& host, const std::string& user, const std::
     connection->mysql = mysql;
     unsigned int connectTimeout = kConnectTimeoutSeconds;
     unsigned int ioTimeout = readWriteTimeoutSeconds.load();
+    connection->readTimeout = std::chrono::seconds(ioTimeout);
     // Always TCP, so the compiled port counts also for the host name "localhost".
     unsigned int protocol = MYSQL_PROTOCOL_TCP;
     mysql_options(mysql, MYSQL_OPT_CONNECT_TIMEOUT, &connectTimeout);
@@ -244,13 +249,17 @@ bool DbExecute(DbHandle handle, const Sql& statement) {
     connection->DropPending();
     connection->outcome = DbOutcome::NotSent;
     connection->rowsChanged = 0;
+    connection->answerTimedOut = false;
     if (connection->broken) return false;
     MYSQL* mysql = connection->mysql;
     auto text =
         statement.render([mysql](std::string_view value) { return EscapeOn(mysql, value); });
     if (!text) return false;
+    const auto sent = std::chrono::steady_clock::now();
+    errno = 0;
     const bool answered = mysql_real_query(mysql, text->data(), text->size()) == 0;
     if (answered) connection->pending = mysql_store_result(mysql);
+    const int waitError = errno;
     if (answered || !ConnectionLost(mysql_errno(mysql)))
         connection->lastAnswer = std::chrono::steady_clock::now();
     if (answered && (connection->pending != nullptr || mysql_field_count(mysql) == 0)) {
@@ -263,6 +272,11 @@ bool DbExecute(DbHandle handle, const Sql& statement) {
     if (ConnectionLost(mysql_errno(mysql))) {
         connection->broken = true;
         connection->outcome = DbOutcome::Unknown;
+        // The library gives up a wait with the same error as a closed connection; the
+        // socket's time-out, or a wait as long as the time-out, tells them apart.
+        connection->answerTimedOut =
+            waitError == ETIMEDOUT ||
+            std::chrono::steady_clock::now() - sent >= connection->readTimeout;
     } else {
         connection->outcome = DbOutcome::Refused;
     }
@@ -272,6 +286,11 @@ bool DbExecute(DbHandle handle, const Sql& statement) {
 DbOutcome DbLastOutcome(DbHandle handle) {
     auto connection = Handles().Find<Connection>(handle);
     return connection ? connection->outcome : DbOutcome::NotSent;
+}
+
+bool DbAnswerTimedOut(DbHandle handle) {
+    auto connection = Handles().Find<Connection>(handle);
+    return connection && connection->answerTimedOut;
 }
 
 int64_t DbRowsChanged(DbHandle handle) {

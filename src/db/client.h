@@ -34,6 +34,10 @@ enum class DbOutcome {
     Unknown,  // sent, and the connection was lost before the answer came
 };
 DbOutcome DbLastOutcome(DbHandle connection);
+// True when the last DbExecute on the connection had an unknown outcome because its answer
+// did not come within the read time-out: the server was slow, not gone, and may still be
+// running the statement.
+bool DbAnswerTimedOut(DbHandle connection);
 // Rows the last statement inserted, changed or deleted (0 after a failure).
 int64_t DbRowsChanged(DbHandle connection);
 // True once the connection is gone (lost, timed out, closed by the server): it will never

@@ -83,8 +83,12 @@ bool ExecuteSharedRead(const Sql& statement) {
     GetSharedConnection();
     if (DbExecute(sharedConnection, statement)) return true;
     // A read changes nothing, so one whose connection went away is asked again on a new
-    // one; anything else that lost its answer may have run and is never sent twice.
-    if (DbLastOutcome(sharedConnection) != DbOutcome::Unknown || !IsRead(statement)) return false;
+    // one; anything else that lost its answer may have run and is never sent twice. A read
+    // whose answer timed out met a slow server: sent again, it would double the wait and
+    // the server's work.
+    if (DbLastOutcome(sharedConnection) != DbOutcome::Unknown ||
+        DbAnswerTimedOut(sharedConnection) || !IsRead(statement))
+        return false;
     GetSharedConnection();
     return DbExecute(sharedConnection, statement);
 }

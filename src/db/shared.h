@@ -29,8 +29,9 @@ std::unique_lock<std::recursive_mutex> LockSharedDatabase();
 // sharedConnection (0 when it could not be opened).
 DbHandle GetSharedConnection();
 // DbExecute on the shared connection, after its keeper. A read (a SELECT that takes no lock)
-// whose connection was lost is run once more on a renewed connection; any other statement
-// is sent once. Its rows are then taken from sharedConnection.
+// whose connection was found gone before its answer came (the send refused, or the
+// connection closed) is run once more on a renewed connection; one whose answer timed out,
+// and any other statement, is sent once. Its rows are then taken from sharedConnection.
 bool ExecuteSharedRead(const Sql& statement);
 // Runs the statement on the shared connection as ExecuteSharedRead does; the rows stay in
 // sharedResultSet. Returns the row count, 0 when the statement failed (sharedResultSet then 0).

@@ -256,6 +256,7 @@ TEST_F(ClientTest, AStatementThatLosesItsConnectionHasAnUnknownOutcomeAndBreaksI
     database.Run("KILL CONNECTION " + std::to_string(DbSessionId(connection)));
     EXPECT_FALSE(DbExecute(connection, Sql("INSERT INTO xmlist (xm_name) VALUES ('x')")));
     EXPECT_EQ(DbLastOutcome(connection), DbOutcome::Unknown);
+    EXPECT_FALSE(DbAnswerTimedOut(connection)) << "ended by the server, not given up waiting";
     EXPECT_TRUE(DbConnectionBroken(connection));
     EXPECT_FALSE(DbExecute(connection, Sql("SELECT 1 AS v")))
         << "a broken connection sends nothing";

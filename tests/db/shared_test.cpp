@@ -112,6 +112,31 @@ TEST_F(SharedConnectionTest, AReadThatLostItsConnectionIsRunOnceMoreOnANewOne) {
     }
 }
 
+// A server too slow for the read time-out is not a gone one: the read is given up after one
+// wait and not sent again, so the server runs it once and the desk waits once.
+TEST_F(SharedConnectionTest, AReadThatTimedOutIsSentOnceAndFailsAfterOneWait) {
+    ShortAnswerTimeout guard;
+    const std::string slow = "SELECT SLEEP(12) AS slower_than_the_time_out";
+    const std::string copies =
+        "SELECT ID FROM information_schema.PROCESSLIST WHERE INFO = '" + slow + "'";
+    ASSERT_NE(GetSharedConnection(), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(RunSharedQuery(Sql(slow)), 0);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(sharedResultSet, 0);
+    EXPECT_TRUE(DbAnswerTimedOut(sharedConnection));
+    // The copy given up still sleeps on the server; a second send would sleep beside it.
+    const auto running = database.Rows(copies);
+    EXPECT_EQ(running.size(), 1u) << "copies of the read the server runs";
+    EXPECT_GE(waited, std::chrono::seconds(2)) << "the time-out of ShortAnswerTimeout";
+    EXPECT_LT(waited, std::chrono::seconds(4)) << "one wait, not two";
+    for (const auto& row : running) database.Run("KILL " + row[0]);
+
+    // The keeper renews the connection for the next statement.
+    EXPECT_EQ(RunSharedQuery(Sql("SELECT 1")), 1);
+    FreeSharedResultSet();
+}
+
 // A connection that died while nobody used it is found before a statement is sent on it, so
 // a write goes out once, on a live connection.
 TEST_F(SharedConnectionTest, AConnectionThatDiedWhileIdleIsRenewedBeforeTheNextStatement) {
