@@ -3,7 +3,11 @@
 #include <QEvent>
 #include <QTabBar>
 
-PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {}
+// The strip lies under the window's navigation row: the keyboard never reaches it, so Tab
+// goes on to a control the operator sees and no arrow key turns a page past the buttons.
+PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
+    tabBar()->setFocusPolicy(Qt::NoFocus);
+}
 
 // The tab widget lays its pages out under the strip whenever it sees fit (resize, show,
 // style changes); the holder of the pages is put back over the whole control each time.

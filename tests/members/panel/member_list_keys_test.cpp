@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 #include "SignedInWindow.h"
@@ -48,8 +49,12 @@ TEST_F(MemberListKeysTest, TabLeavesTheListWithTheMemberKept) {
     ASSERT_EQ(Focus(), members());
     Press(Qt::Key_Tab);
     EXPECT_NE(Focus(), members()) << "Tab moves the focus to the next control";
+    EXPECT_NE(Focus(), ui().选择夹1->tabBar()) << "the page strip lies under the navigation row";
     EXPECT_EQ(ListViewCurrentRow(members()), 1);
     EXPECT_EQ(StripCard(), "2");
+    // Arrows where the focus went never turn the page past the navigation buttons.
+    Press(Qt::Key_Right);
+    EXPECT_EQ(ui().选择夹1->currentIndex(), 0);
 
     members()->setFocus();
     Press(Qt::Key_Backtab, Qt::ShiftModifier);
