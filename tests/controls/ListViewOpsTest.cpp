@@ -315,6 +315,8 @@ TEST_F(ListViewOps, SelectingManyRowsCostsLinearInTheRows) {
         EXPECT_EQ(selected.back(), rows - 2);
         return ns;
     };
+    // Qt's own selection grows somewhat faster than the rows (about x2 here for x8 rows, on
+    // a busy machine up to x2.4); one range compared with every other would give x8.
     EXPECT_LT(CostPerRowGrowth(select, 20000, "every other row selected and read back"),
-              kMostCostPerRowGrowth);
+              kMostCostPerRowGrowth + 1);
 }
