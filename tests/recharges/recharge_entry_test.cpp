@@ -249,14 +249,10 @@ TEST_F(RechargeEntryTest, ARechargeForAMemberDeletedAtAnotherDeskIsNotStored) {
 TEST_F(RechargeEntryTest, ARechargeWaitsForADeletionUnderWayAndIsRefused) {
     OpenFor("126");
     TypeAmounts("100", "");
-    TestDatabase otherDesk;
-    otherDesk.Run("START TRANSACTION; UPDATE userlist SET user_del = 1 WHERE user_id = 126");
-    std::thread commit([&otherDesk] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        otherDesk.Run("COMMIT");
-    });
-    Confirm();
-    commit.join();
+    {
+        const MemberDeletionUnderWay otherDesk("126");
+        Confirm();
+    }
     EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kRechargeError});
     EXPECT_EQ(db.CountRows("paylist"), 0);
 }

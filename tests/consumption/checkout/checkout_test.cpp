@@ -3,7 +3,6 @@
 // for one bill, also when an answer was lost.
 #include <QListWidget>
 #include <QTest>
-#include <thread>
 
 #include "SignedInWindow.h"
 #include "controls/ListView.h"
@@ -308,14 +307,10 @@ TEST_F(CheckoutTest, ABillForAMemberDeletedAtAnotherDeskIsNotStored) {
 TEST_F(CheckoutTest, ABillWaitsForADeletionUnderWayAndIsRefused) {
     ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
     Add("足疗");
-    TestDatabase otherDesk;
-    otherDesk.Run("START TRANSACTION; UPDATE userlist SET user_del = 1 WHERE user_id = 126");
-    std::thread commit([&otherDesk] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        otherDesk.Run("COMMIT");
-    });
-    CheckOut();
-    commit.join();
+    {
+        const MemberDeletionUnderWay otherDesk("126");
+        CheckOut();
+    }
     EXPECT_EQ(BalloonTexts(), std::vector<std::string>{kFailure});
     EXPECT_EQ(db.CountRows("costlist"), 0);
 }

@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -146,3 +147,13 @@ int UnusedPort() {
     close(probe);
     return ntohs(address.sin_port);
 }
+
+MemberDeletionUnderWay::MemberDeletionUnderWay(const std::string& card) {
+    desk_.Run("START TRANSACTION; UPDATE userlist SET user_del = 1 WHERE user_id = " + card);
+    commit_ = std::thread([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        desk_.Run("COMMIT");
+    });
+}
+
+MemberDeletionUnderWay::~MemberDeletionUnderWay() { commit_.join(); }

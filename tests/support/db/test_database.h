@@ -12,6 +12,7 @@
 // and return what they have (CountRows: -1).
 
 #include <string>
+#include <thread>
 #include <vector>
 
 struct st_mysql;
@@ -58,6 +59,19 @@ class WithoutUniqueCardKey {
 
   private:
     TestDatabase& database_;
+};
+
+// Another desk deleting a member: its transaction has flagged the row when the guard is made
+// and commits half a second later, so that a write pressed meanwhile has to wait for it.
+// The guard's end waits for the commit.
+class MemberDeletionUnderWay {
+  public:
+    explicit MemberDeletionUnderWay(const std::string& card);
+    ~MemberDeletionUnderWay();
+
+  private:
+    TestDatabase desk_;
+    std::thread commit_;
 };
 
 // A TCP port on 127.0.0.1 where nothing listens right now.
