@@ -38,8 +38,8 @@ void WriteText(QWidget* unit, const std::string& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(unit)) {
         edit->setText(ToQString(text));
         // A text wider than the box shows its beginning; a box being typed in keeps the
-        // cursor at the end, where typing goes on.
-        if (!edit->hasFocus()) edit->home(false);
+        // cursor at the end, where typing goes on (also while its window is not active).
+        if (!edit->hasFocus() && edit->window()->focusWidget() != edit) edit->home(false);
     } else if (auto* edit = qobject_cast<QPlainTextEdit*>(unit)) {
         edit->setPlainText(ToLineFeeds(text));
     } else if (auto* label = qobject_cast<QLabel*>(unit)) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QLineEdit>
 #include <QMenu>
 #include <QWidget>
 
@@ -40,7 +41,12 @@ void PopupMenuAtCursor(QWidget*, QMenu* menu) {
 }
 
 void SetInputFocus(QWidget* unit) {
-    RunOnWindowThread([&] { unit->setFocus(Qt::OtherFocusReason); });
+    RunOnWindowThread([&] {
+        unit->setFocus(Qt::OtherFocusReason);
+        // The operator types on from here: a text the program wrote shows its beginning
+        // only while the box waits, so an edit of it never lands at its start.
+        if (auto* edit = qobject_cast<QLineEdit*>(unit)) edit->end(false);
+    });
 }
 
 void ProcessPendingEvents() {

@@ -8,6 +8,7 @@
 #include "controls/DateConversion.h"
 #include "controls/TextButton.h"
 #include "controls/UnitProperties.h"
+#include "runtime/datetime.h"
 
 const char kAllMembersKind[] = "所有用户";
 const char kCurrentMemberKind[] = "当前用户";
@@ -23,6 +24,9 @@ bool HistoryFillScope::active() { return fillsRunning > 0; }
 HistoryPeriod::HistoryPeriod(const HistoryPeriodUnits& units, HistoryQueries queries,
                              QObject* parent)
     : QObject(parent), units_(units), queries_(queries) {
+    // The first tick of the filter lists today, not a day long past.
+    for (QDateTimeEdit* box : {units_.startBox, units_.endBox})
+        box->setDateTime(ToQDateTime(CurrentDateTime()));
     typingRest_.setSingleShot(true);
     typingRest_.setInterval(kTypingRestMs);
     connect(&typingRest_, &QTimer::timeout, this, [this] {

@@ -94,6 +94,19 @@ TEST_F(RechargeHistoryTest, TotalsPastTwoToTheThirtyFirstAreExact) {
     EXPECT_EQ(Totals(), "充值2次，实付4000000000元，赠送4000000000元，合计4000000000元");
 }
 
+TEST_F(RechargeHistoryTest, TheFirstTickOfThePeriodListsToday) {
+    AddRecharge("126", "2024-03-04 12:00:00", "1", "", "1");
+    AddRecharge("126", "2024-03-05 09:00:00", "10", "", "10");
+    ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    OpenPage();
+    Click(ui().按钮_充值管理_所有用户);
+    TickPeriod();
+    EXPECT_EQ(DayIn(ui().日期框_充值管理_开始日期), "2024-03-05");
+    EXPECT_EQ(DayIn(ui().日期框_充值管理_结束日期), "2024-03-05");
+    EXPECT_EQ(Column(3), (std::vector<std::string>{"2024-03-05 09:00:00"}));
+    EXPECT_EQ(Totals(), "充值1次，实付10元，赠送0元，合计10元");
+}
+
 TEST_F(RechargeHistoryTest, ThePeriodHoldsBothEndsOfItsDays) {
     AddRecharge("126", "2024-03-04 23:59:59", "1", "", "1");
     AddRecharge("126", "2024-03-05 00:00:00", "10", "", "10");

@@ -1,5 +1,7 @@
 // Page 2: the cells and notes of the consumption list, its totals, its period, and the notes
 // balloon of the selected row.
+#include <QDateTimeEdit>
+
 #include "SignedInWindow.h"
 #include "consumption/ConsumptionHistory.h"
 #include "controls/ListView.h"
@@ -97,7 +99,11 @@ TEST_F(ConsumptionHistoryTest, CellsTotalsAndNotesBalloon) {
     ListViewSetCurrentRow(list(), 1);
     EXPECT_EQ(dialogs().balloons().back().text, "只记总额");
 
+    // The first tick lists today, as 今天 does.
     Click(ui().选择框_消费管理_指定日期);
+    EXPECT_EQ(ui().日期框_消费管理_开始日期->date(), QDate(2024, 3, 5));
+    EXPECT_EQ(ui().日期框_消费管理_结束日期->date(), QDate(2024, 3, 5));
+    EXPECT_EQ(Totals(), "统计消费2次，合计总额156元");
     Click(ui().按钮_消费管理_今天);
     EXPECT_EQ(ListViewRowCount(list()), 2);
     EXPECT_EQ(Totals(), "统计消费2次，合计总额156元");

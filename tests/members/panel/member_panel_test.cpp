@@ -163,6 +163,19 @@ TEST_F(MemberPanelTest, TheCardButtonFetchesAFreshSuggestion) {
     EXPECT_EQ(window().focusWidget(), ui().编辑框_新增会员_卡号);
 }
 
+// The suggestion is edited where the operator types: at its end, not before it.
+TEST_F(MemberPanelTest, EditingTheFetchedSuggestionChangesItsEnd) {
+    SeedCards(1, 103);
+    ASSERT_NO_FATAL_FAILURE(StartSignedIn());
+    Click(ui().按钮_新增会员);
+    ASSERT_EQ(TextOf(ui().编辑框_新增会员_卡号), "104");
+    Click(ui().按钮_会员管理_新增会员_获取卡号);
+    ASSERT_EQ(window().focusWidget(), ui().编辑框_新增会员_卡号);
+    QTest::keyClick(ui().编辑框_新增会员_卡号, Qt::Key_Backspace);
+    QTest::keyClicks(ui().编辑框_新增会员_卡号, QStringLiteral("9"));
+    EXPECT_EQ(TextOf(ui().编辑框_新增会员_卡号), "109");
+}
+
 TEST_F(MemberPanelTest, CreatingAMemberAndGoingOn) {
     SeedCards(1, 125);
     ASSERT_NO_FATAL_FAILURE(StartSignedIn());
