@@ -46,7 +46,7 @@ Sql MarkedDeletedCount(const DeletableRecords& records, const std::string& id) {
 
 void DeleteSelectedRecord(ListView* list, const DeletableRecords& records,
                           const std::function<void(const DeletedRecord&)>& done,
-                          const std::function<void()>& gone) {
+                          const std::function<void(const DeletedRecord&)>& gone) {
     const std::optional<DeletedRecord> record = DeletionPreamble(list);
     if (!record || !ConfirmDangerousOperation()) return;
     CorrectionConnection connection;
@@ -58,7 +58,7 @@ void DeleteSelectedRecord(ListView* list, const DeletableRecords& records,
             break;
         case CorrectionConnection::Change::None:
             // Already deleted at another desk: nothing to report, but the list is stale.
-            gone();
+            gone(*record);
             break;
         case CorrectionConnection::Change::Failed:
             break;

@@ -26,8 +26,8 @@ struct DeletedRecord {
 // statement; then done runs while that connection is still open. Only a live record that the
 // statement changed counts as deleted: every other way ends without a word (but the
 // question's own notice on Cancel). When the statement ran and found no live record
-// (another desk deleted it first), gone runs instead, so that the stale list can be read
-// again.
+// (another desk deleted it first), gone runs instead, so that the stale list and figures
+// can be read again.
 void DeleteSelectedRecord(ListView* list, const DeletableRecords& records,
                           const std::function<void(const DeletedRecord&)>& done,
-                          const std::function<void()>& gone);
+                          const std::function<void(const DeletedRecord&)>& gone);

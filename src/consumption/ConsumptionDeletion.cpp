@@ -18,6 +18,13 @@ namespace {
 const DeletableRecords kBills{"costlist", "cost_id", "cost_del", "cost_notes",
                               kConsumptionDeletedEnding};
 
+void ShowRecordGone(const DeletedRecord& record) {
+    RerunConsumptionHistory();
+    RefreshSelectedMemberTotals();
+    // The selected row need not be the record's member.
+    RefreshMemberRowsOfCard(record.cardNumber);
+}
+
 }  // namespace
 
 void DeleteSelectedConsumptionRecord() {
@@ -25,12 +32,10 @@ void DeleteSelectedConsumptionRecord() {
         TheMainWindow().ui.超级列表框_会员消费_消费列表, kBills,
         [](const DeletedRecord& record) {
             ShowNotice("删除消费记录成功，ID为：" + record.id + "、用户姓名为：" + record.name);
-            RerunConsumptionHistory();
-            RefreshSelectedMemberTotals();
-            // The selected row need not be the record's member.
-            RefreshMemberRowsOfCard(record.cardNumber);
+            ShowRecordGone(record);
         },
-        [] { RerunConsumptionHistory(); });
+        // Deleted at another desk first: this desk's figures still count the record.
+        ShowRecordGone);
 }
 
 void ConnectConsumptionDeletion(MainWindow& window) {

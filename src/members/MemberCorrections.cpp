@@ -89,9 +89,19 @@ void DeleteSelectedMember() {
     statement.id(target->cardNumber).literal(" AND `user_del` <> 1");
     Sql inPlace("SELECT COUNT(*) AS n FROM `marlovia`.`userlist` WHERE `user_id` = ");
     inPlace.id(target->cardNumber).literal(" AND `user_del` = 1");
-    if (!connection.changeRows(statement, inPlace)) return;
-    ShowNotice("删除用户成功，用户ID为：" + target->cardNumber + "、用户姓名为：" + target->value);
-    DropDeletedMember();
+    switch (connection.change(statement, inPlace)) {
+        case CorrectionConnection::Change::Made:
+            ShowNotice("删除用户成功，用户ID为：" + target->cardNumber + "、用户姓名为：" +
+                       target->value);
+            DropDeletedMember();
+            break;
+        case CorrectionConnection::Change::None:
+            // Deleted at another desk first: nothing to report, but the list is stale.
+            DropDeletedMember();
+            break;
+        case CorrectionConnection::Change::Failed:
+            break;
+    }
 }
 
 void RenameSelectedMember() {

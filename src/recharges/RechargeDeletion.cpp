@@ -18,6 +18,13 @@ namespace {
 const DeletableRecords kRecharges{"paylist", "pay_id", "pay_del", "pay_notes",
                                   kRechargeDeletedEnding};
 
+void ShowRecordGone(const DeletedRecord& record) {
+    RerunRechargeHistory();
+    RefreshSelectedMemberTotals();
+    // The selected row need not be the record's member.
+    RefreshMemberRowsOfCard(record.cardNumber);
+}
+
 }  // namespace
 
 void DeleteSelectedRechargeRecord() {
@@ -25,12 +32,10 @@ void DeleteSelectedRechargeRecord() {
         TheMainWindow().ui.超级列表框_会员充值_充值列表, kRecharges,
         [](const DeletedRecord& record) {
             ShowNotice("删除充值记录成功，ID为：" + record.id + "、用户姓名为：" + record.name);
-            RerunRechargeHistory();
-            RefreshSelectedMemberTotals();
-            // The selected row need not be the record's member.
-            RefreshMemberRowsOfCard(record.cardNumber);
+            ShowRecordGone(record);
         },
-        [] { RerunRechargeHistory(); });
+        // Deleted at another desk first: this desk's figures still count the record.
+        ShowRecordGone);
 }
 
 void ConnectRechargeDeletion(MainWindow& window) {

@@ -170,6 +170,9 @@ TEST_F(RechargeDeletionTest, ARecordDeletedAtAnotherDeskLeavesTheListAndItsTotal
     ASSERT_EQ(ListViewRowCount(list()), 1);
     EXPECT_EQ(ListViewGetCell(list(), 0, 0), "2");
     EXPECT_EQ(Totals(), "充值1次，实付50元，赠送0元，合计50元");
+    // The member's figures no longer count it, as after a deletion made here.
+    EXPECT_EQ(MemberCells("126", members())[8], "50");
+    EXPECT_EQ(MemberCells("126", spareMembers()), MemberCells("126", members()));
 
     CutDatabase();
     SelectRecord("2");

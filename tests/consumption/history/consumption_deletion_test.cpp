@@ -146,6 +146,38 @@ TEST_F(ConsumptionDeletionTest, ABillDeletedAtAnotherDeskLeavesTheCurrentMembers
     EXPECT_EQ(TextOf(ui().标签_消费管理_汇总信息), "统计消费0次，合计总额0元");
 }
 
+// The member's figures follow the database as after a deletion made here: the row, the strip
+// and the open bill read 500, and a bill of 450 is not cut to the stale 402.
+TEST_F(ConsumptionDeletionTest, ABillDeletedAtAnotherDeskLeavesTheMembersFigures) {
+    ASSERT_NO_FATAL_FAILURE(StartOnAllBills());
+    Click(ui().按钮_会员管理);
+    SelectCard("126");
+    OnCurrentMemberTimerTick();
+    Click(ui().按钮_消费);
+    ASSERT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "402");
+    Click(ui().按钮_会员消费);
+    ASSERT_EQ(ListViewRowCount(list()), 1);
+    db.Run("UPDATE costlist SET cost_del = 1 WHERE cost_id = 1");
+    SelectRecord("1");
+    QTest::keyClick(list(), Qt::Key_Delete);
+    EXPECT_TRUE(dialogs().balloons().empty());
+    EXPECT_EQ(
+        RowCells(members(), RowOfCard("126")),
+        (std::vector<std::string>{"126", "张三", "13900000000", "1", "500", "500", "", "", "500"}));
+    EXPECT_EQ(RowCells(spareMembers(), RowOfCard("126", spareMembers())),
+              RowCells(members(), RowOfCard("126")));
+    EXPECT_TRUE(WaitUntil([this] { return TextOf(ui().编辑框_全局_余额) == "500"; }));
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_现有余额), "500");
+
+    Click(ui().按钮_会员管理);
+    QTest::keyClicks(ui().编辑框_快速消费_消费总金额, "450");
+    EXPECT_EQ(TextOf(ui().编辑框_快速消费_消费总金额), "450");
+    Click(ui().按钮_快速消费_确定结账);
+    EXPECT_EQ(db.Rows("SELECT cost_money FROM costlist WHERE user_id = 126 AND cost_del <> 1"),
+              (Rows{{"450"}}));
+    EXPECT_EQ(Balance("126", members()), "50");
+}
+
 TEST_F(ConsumptionDeletionTest, TheCurrentMemberKindListsTheMemberCurrentNow) {
     ASSERT_NO_FATAL_FAILURE(StartOnAllBills());
     SelectCard("127");
