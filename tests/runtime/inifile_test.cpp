@@ -44,6 +44,9 @@ TEST_F(IniFileTest, MissingFileSectionOrKeyReadsEmpty) {
     EXPECT_EQ(IniRead(path_, "充值", "最近登录的用户名"), "");
     EXPECT_EQ(IniRead(path_, "配置", "默认充值方式"), "");
     EXPECT_EQ(IniRead(folder_ + "/missing/kvt.ini", "配置", "最近登录的用户名"), "");
+    // Saved as UTF-8 by an editor: its names are other characters in GBK.
+    Store("[配置]\r\n最近登录的用户名=Chief\r\n");
+    EXPECT_EQ(IniRead(path_, "配置", "最近登录的用户名"), "");
 }
 
 TEST_F(IniFileTest, NewFileHoldsGbkBytesWithCrLf) {

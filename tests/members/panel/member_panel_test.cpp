@@ -399,6 +399,9 @@ TEST_F(MemberPanelTest, NamesAndPhonesAreStoredAsTypedOrNotAtAll) {
         {"+12", "张三", "", false},
         {"12.0", "张三", "", false},
         {"99999999999", "张三", "", false},  // beyond the column's range
+        {"2147483647", "李四", "", true},    // the largest card number
+        {"2147483648", "李四", "", false},
+        {"13800000001", "李四", "", false},  // a phone number typed as the card
     };
     Click(ui().按钮_新增会员);
     for (const Case& c : cases) {
@@ -416,7 +419,7 @@ TEST_F(MemberPanelTest, NamesAndPhonesAreStoredAsTypedOrNotAtAll) {
             EXPECT_FALSE(ui().外形框_新增会员->isHidden());
         }
     }
-    EXPECT_EQ(db.CountRows("userlist"), 6);
+    EXPECT_EQ(db.CountRows("userlist"), 7);
     EXPECT_EQ(Member("12"), (Rows{{"12", "0", "会员", "", "", "", "", ""}}));
 }
 
