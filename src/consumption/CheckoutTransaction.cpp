@@ -77,15 +77,20 @@ RowValues RowOf(const ConsumptionRecord& record) {
 
 WriteOutcome StoreBillIfCovered(DbHandle connection, ConsumptionRecord& record,
                                 BalanceCheck& check) {
-    check = BalanceCheck();
-    const bool stored = LockMember(connection, record.user_id, check) && check.memberLive &&
-                        ReadBalance(connection, record, check) && check.covered &&
-                        InsertConsumptionRecord(record) && DbExecute(connection, Sql("COMMIT"));
-    if (stored) return WriteOutcome::Stored;
-    // A lost session rolls back on the server, unless it was the commit that got lost.
-    if (DbConnectionBroken(connection)) return WriteOutcome::Unknown;
-    DbExecute(connection, Sql("ROLLBACK"));
-    return WriteOutcome::NotStored;
+    for (int tries = 1;; ++tries) {
+        check = BalanceCheck();
+        const bool stored = LockMember(connection, record.user_id, check) && check.memberLive &&
+                            ReadBalance(connection, record, check) && check.covered &&
+                            InsertConsumptionRecord(record) && DbExecute(connection, Sql("COMMIT"));
+        if (stored) return WriteOutcome::Stored;
+        // A lost session rolls back on the server, unless it was the commit that got lost.
+        if (DbConnectionBroken(connection)) return WriteOutcome::Unknown;
+        // Taken before the rollback answers in its place. A victim's transaction was rolled
+        // back whole, so running it again cannot charge the bill twice.
+        const bool victim = DbLastWasDeadlockVictim(connection);
+        DbExecute(connection, Sql("ROLLBACK"));
+        if (!victim || tries == kDeadlockTries) return WriteOutcome::NotStored;
+    }
 }
 
 WriteOutcome StoreBillOnce(ConsumptionRecord& record, BalanceCheck& check) {

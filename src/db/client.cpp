@@ -3,6 +3,7 @@
 #include <errmsg.h>
 #include <malloc.h>
 #include <mysql.h>
+#include <mysqld_error.h>
 
 #include <algorithm>
 #include <atomic>
@@ -37,6 +38,7 @@ struct Connection {
     bool broken = false;
     // The last statement's answer was given up after the read time-out.
     bool answerTimedOut = false;
+    bool deadlockVictim = false;
     std::chrono::seconds readTimeout{kReadWriteTimeoutSeconds};
     // When the server last answered on it: one silent for long may have been dropped.
     std::chrono::steady_clock::time_point lastAnswer = std::chrono::steady_clock::now();
@@ -206,6 +208,55 @@ void UseCurrentValue(DbHandle handle, const std::string& column, Use use) {
     use(ValueAt(recordset->row, recordset->rowLengths.data(), ColumnIndex(*recordset, column)));
 }
 
+void ForgetLastStatement(Connection& connection) {
+    connection.DropPending();
+    connection.outcome = DbOutcome::NotSent;
+    connection.rowsChanged = 0;
+    connection.answerTimedOut = false;
+    connection.deadlockVictim = false;
+}
+
+// Outside a transaction a statement is a transaction of its own, so the server rolls a
+// deadlock victim back whole and it may be sent again. The status is the one the server
+// gave with its last answer.
+bool OutsideTransaction(MYSQL* mysql) {
+    unsigned int status = 0;
+    if (mariadb_get_infov(mysql, MARIADB_CONNECTION_SERVER_STATUS, &status) != 0) return false;
+    return (status & SERVER_STATUS_AUTOCOMMIT) != 0 && (status & SERVER_STATUS_IN_TRANS) == 0;
+}
+
+bool SendStatement(Connection& connection, const std::string& text) {
+    ForgetLastStatement(connection);
+    MYSQL* mysql = connection.mysql;
+    const auto sent = std::chrono::steady_clock::now();
+    errno = 0;
+    const bool answered = mysql_real_query(mysql, text.data(), text.size()) == 0;
+    if (answered) connection.pending = mysql_store_result(mysql);
+    const int waitError = errno;
+    if (answered || !ConnectionLost(mysql_errno(mysql)))
+        connection.lastAnswer = std::chrono::steady_clock::now();
+    if (answered && (connection.pending != nullptr || mysql_field_count(mysql) == 0)) {
+        connection.outcome = DbOutcome::Done;
+        const my_ulonglong changed = mysql_affected_rows(mysql);
+        connection.rowsChanged =
+            changed == static_cast<my_ulonglong>(-1) ? 0 : static_cast<int64_t>(changed);
+        return true;
+    }
+    if (ConnectionLost(mysql_errno(mysql))) {
+        connection.broken = true;
+        connection.outcome = DbOutcome::Unknown;
+        // The library gives up a wait with the same error as a closed connection; the
+        // socket's time-out, or a wait as long as the time-out, tells them apart.
+        connection.answerTimedOut =
+            waitError == ETIMEDOUT ||
+            std::chrono::steady_clock::now() - sent >= connection.readTimeout;
+    } else {
+        connection.outcome = DbOutcome::Refused;
+        connection.deadlockVictim = mysql_errno(mysql) == ER_LOCK_DEADLOCK;
+    }
+    return false;
+}
+
 }  // namespace
 
 DbHandle DbConnect(const std::string& host, const std::string& user, const std::string& password,
@@ -246,46 +297,27 @@ void DbClose(DbHandle connection) { Handles().Remove<Connection>(connection); }
 bool DbExecute(DbHandle handle, const Sql& statement) {
     auto connection = Handles().Find<Connection>(handle);
     if (!connection) return false;
-    connection->DropPending();
-    connection->outcome = DbOutcome::NotSent;
-    connection->rowsChanged = 0;
-    connection->answerTimedOut = false;
+    ForgetLastStatement(*connection);
     if (connection->broken) return false;
     MYSQL* mysql = connection->mysql;
     auto text =
         statement.render([mysql](std::string_view value) { return EscapeOn(mysql, value); });
     if (!text) return false;
-    const auto sent = std::chrono::steady_clock::now();
-    errno = 0;
-    const bool answered = mysql_real_query(mysql, text->data(), text->size()) == 0;
-    if (answered) connection->pending = mysql_store_result(mysql);
-    const int waitError = errno;
-    if (answered || !ConnectionLost(mysql_errno(mysql)))
-        connection->lastAnswer = std::chrono::steady_clock::now();
-    if (answered && (connection->pending != nullptr || mysql_field_count(mysql) == 0)) {
-        connection->outcome = DbOutcome::Done;
-        const my_ulonglong changed = mysql_affected_rows(mysql);
-        connection->rowsChanged =
-            changed == static_cast<my_ulonglong>(-1) ? 0 : static_cast<int64_t>(changed);
-        return true;
+    const bool mayResend = OutsideTransaction(mysql);
+    for (int tries = 1;; ++tries) {
+        const bool ran = SendStatement(*connection, *text);
+        if (ran || !connection->deadlockVictim || !mayResend || tries == kDeadlockTries) return ran;
     }
-    if (ConnectionLost(mysql_errno(mysql))) {
-        connection->broken = true;
-        connection->outcome = DbOutcome::Unknown;
-        // The library gives up a wait with the same error as a closed connection; the
-        // socket's time-out, or a wait as long as the time-out, tells them apart.
-        connection->answerTimedOut =
-            waitError == ETIMEDOUT ||
-            std::chrono::steady_clock::now() - sent >= connection->readTimeout;
-    } else {
-        connection->outcome = DbOutcome::Refused;
-    }
-    return false;
 }
 
 DbOutcome DbLastOutcome(DbHandle handle) {
     auto connection = Handles().Find<Connection>(handle);
     return connection ? connection->outcome : DbOutcome::NotSent;
+}
+
+bool DbLastWasDeadlockVictim(DbHandle handle) {
+    auto connection = Handles().Find<Connection>(handle);
+    return connection && connection->deadlockVictim;
 }
 
 bool DbAnswerTimedOut(DbHandle handle) {

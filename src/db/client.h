@@ -23,8 +23,13 @@ DbHandle DbConnect(const std::string& host, const std::string& user, const std::
 // Ends a connection; 0 or an unknown handle does nothing.
 void DbDisconnect(DbHandle connection);
 void DbClose(DbHandle connection);
+// Tries of a statement, or of a transaction, that the server picked as a deadlock victim.
+inline constexpr int kDeadlockTries = 3;
 // True when the server ran the statement; false on any error, on handle 0, and when the
-// statement could not be built (an id that is not a whole number: nothing is sent).
+// statement could not be built (an id that is not a whole number: nothing is sent). Sent
+// outside a transaction, a deadlock victim is sent again, kDeadlockTries in all: the server
+// rolled it back whole. Inside one it is not: the whole transaction was rolled back, and
+// only its caller can run it again.
 bool DbExecute(DbHandle connection, const Sql& statement);
 // How the last DbExecute on a connection ended.
 enum class DbOutcome {
@@ -34,6 +39,9 @@ enum class DbOutcome {
     Unknown,  // sent, and the connection was lost before the answer came
 };
 DbOutcome DbLastOutcome(DbHandle connection);
+// True when the server refused the last DbExecute as a deadlock victim (on its last try),
+// rolling back the transaction it was part of: nothing of that transaction is stored.
+bool DbLastWasDeadlockVictim(DbHandle connection);
 // True when the last DbExecute on the connection had an unknown outcome because its answer
 // did not come within the read time-out: the server was slow, not gone, and may still be
 // running the statement.

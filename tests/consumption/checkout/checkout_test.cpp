@@ -315,6 +315,29 @@ TEST_F(CheckoutTest, ABillWaitsForADeletionUnderWayAndIsRefused) {
     EXPECT_EQ(db.CountRows("costlist"), 0);
 }
 
+// Two desks check out two members at once: each desk's sums lock the same gap of costlist,
+// and each then inserts into it. The server rolls back this desk's transaction, the lighter
+// one (the other desk's scratch rows weigh on its side); run once more, it stores the bill
+// once. The other desk's insert fails the test if the server picks that desk instead.
+TEST_F(CheckoutTest, ABillRolledBackForADeadlockWithAnotherDeskIsStoredOnce) {
+    ASSERT_NO_FATAL_FAILURE(OpenBillFor("126"));
+    Add("足疗");
+    SteppedDesk otherDesk;
+    otherDesk.Run(
+        "SET TRANSACTION ISOLATION LEVEL SERIALIZABLE; START TRANSACTION; "
+        "INSERT INTO xmlist (xm_name) VALUES ('s'), ('s'), ('s'), ('s'); "
+        "SELECT * FROM userlist WHERE user_id = 127 FOR UPDATE; "
+        "SELECT SUM(cost_money) FROM costlist WHERE cost_del <> 1 AND user_id = 127");
+    otherDesk.WhenWaitedFor(
+        DbSessionId(sharedConnection),
+        {"INSERT INTO costlist (cost_money, cost_del, user_id) VALUES ('30', 0, 127)", "ROLLBACK"});
+    CheckOut();
+
+    EXPECT_EQ(BalloonTexts(), std::vector<std::string>{"操作成功"});
+    EXPECT_EQ(db.Rows("SELECT user_id, cost_money FROM costlist"), (Rows{{"126", "68"}}));
+    EXPECT_EQ(ListViewGetCell(members(), RowOfCard("126"), 8), "432");
+}
+
 // Amounts are read as exact decimals: 500 less 431 + 0.1 + 0.1 leaves exactly 68.8, which
 // pays a bill of 68.8 (in double precision the costs sum to a hair more).
 TEST_F(CheckoutTest, ABillOfExactlyTheBalanceIsStored) {

@@ -42,12 +42,49 @@ void TestDatabase::RestartServer() {
     Connect();
 }
 
-void TestDatabase::RunAsAdministrator(const std::string& sql) {
+namespace {
+
+// Root over the instance's socket; nullptr, recorded as a failure, when refused.
+MYSQL* ConnectAsAdministrator() {
     MYSQL* root = mysql_init(nullptr);
-    ASSERT_NE(root, nullptr);
     const std::string socket = std::string(TEST_DB_DIR) + "/mysqld.sock";
-    ASSERT_NE(mysql_real_connect(root, nullptr, "root", "", nullptr, 0, socket.c_str(), 0), nullptr)
-        << "no administrator connection on " << socket << ": " << mysql_error(root);
+    if (root == nullptr ||
+        mysql_real_connect(root, nullptr, "root", "", nullptr, 0, socket.c_str(), 0) == nullptr) {
+        ADD_FAILURE() << "no administrator connection on " << socket << ": "
+                      << (root != nullptr ? mysql_error(root) : "out of memory");
+        mysql_close(root);
+        return nullptr;
+    }
+    return root;
+}
+
+// Polled for up to 5 s as the administrator: only the PROCESS privilege shows lock waits.
+// The server renews its table of transactions only after 100 ms without a read of it.
+bool AwaitLockWait(uint64_t session) {
+    MYSQL* root = ConnectAsAdministrator();
+    if (root == nullptr) return false;
+    const std::string waiting =
+        "SELECT 1 FROM information_schema.INNODB_TRX WHERE trx_state = 'LOCK WAIT' AND "
+        "trx_mysql_thread_id = " +
+        std::to_string(session);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    bool waits = false;
+    while (!waits && std::chrono::steady_clock::now() < deadline) {
+        if (mysql_real_query(root, waiting.data(), waiting.size()) != 0) break;
+        MYSQL_RES* rows = mysql_store_result(root);
+        waits = rows != nullptr && mysql_num_rows(rows) > 0;
+        mysql_free_result(rows);
+        if (!waits) std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    }
+    mysql_close(root);
+    return waits;
+}
+
+}  // namespace
+
+void TestDatabase::RunAsAdministrator(const std::string& sql) {
+    MYSQL* root = ConnectAsAdministrator();
+    if (root == nullptr) return;
     const int failed = mysql_real_query(root, sql.data(), sql.size());
     EXPECT_EQ(failed, 0) << mysql_error(root) << "\n  in: " << sql;
     mysql_close(root);
@@ -157,3 +194,14 @@ MemberDeletionUnderWay::MemberDeletionUnderWay(const std::string& card) {
 }
 
 MemberDeletionUnderWay::~MemberDeletionUnderWay() { commit_.join(); }
+
+SteppedDesk::~SteppedDesk() {
+    if (steps_.joinable()) steps_.join();
+}
+
+void SteppedDesk::WhenWaitedFor(uint64_t session, std::vector<std::string> steps) {
+    steps_ = std::thread([this, session, steps = std::move(steps)] {
+        if (!AwaitLockWait(session)) ADD_FAILURE() << "session " << session << " never waited";
+        for (const std::string& step : steps) desk_.Run(step);
+    });
+}

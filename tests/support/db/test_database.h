@@ -11,6 +11,7 @@
 // ASSERT_NO_FATAL_FAILURE where the test must stop. Rows and CountRows record a failure
 // and return what they have (CountRows: -1).
 
+#include <cstdint>
 #include <string>
 #include <thread>
 #include <vector>
@@ -72,6 +73,23 @@ class MemberDeletionUnderWay {
   private:
     TestDatabase desk_;
     std::thread commit_;
+};
+
+// Another desk's transaction played step by step on a connection of its own: its first
+// steps on the test's thread, the rest on a thread of its own once a session of the code
+// under test waits for one of its locks. The end waits for that thread.
+class SteppedDesk {
+  public:
+    ~SteppedDesk();
+    void Run(const std::string& sql) { desk_.Run(sql); }
+    // Runs the steps one by one once the session waits for a lock inside the server (found
+    // in information_schema); after 5 s without a wait they run anyway, recorded as a failure,
+    // so that a session blocked some other way is set free.
+    void WhenWaitedFor(uint64_t session, std::vector<std::string> steps);
+
+  private:
+    TestDatabase desk_;
+    std::thread steps_;
 };
 
 // A TCP port on 127.0.0.1 where nothing listens right now.
