@@ -55,7 +55,21 @@ BalloonPopup::BalloonPopup(QWidget* owner)
                        "padding: 4px 8px; }"));
     closeTimer_.setSingleShot(true);
     connect(&closeTimer_, &QTimer::timeout, this, &QWidget::hide);
+    paintWait_.setSingleShot(true);
+    connect(&paintWait_, &QTimer::timeout, this, &BalloonPopup::startCountdown);
 }
+
+// The window's thread may be held up right after showText (a statement waiting on a locked
+// table); a time counted from then could run out before the notice was ever seen.
+void BalloonPopup::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!awaitingPaint_) return;
+    awaitingPaint_ = false;
+    paintWait_.stop();
+    startCountdown();
+}
+
+void BalloonPopup::startCountdown() { closeTimer_.start(timeoutMs_); }
 
 void BalloonPopup::showText(const QString& text, const QPoint& topLeft, int timeoutMs) {
     ensurePolished();
@@ -74,6 +88,14 @@ void BalloonPopup::showText(const QString& text, const QPoint& topLeft, int time
         place.setY(std::max(area.top(), std::min(place.y(), area.bottom() + 1 - height())));
     }
     move(place);
+    // Set before show(), which may paint at once on some platforms.
+    timeoutMs_ = timeoutMs;
+    awaitingPaint_ = true;
+    closeTimer_.stop();
     show();
-    closeTimer_.start(timeoutMs);
+    // A popup already on screen with the same text would otherwise get no new paint.
+    update();
+    // A window the system never exposes would stand forever; a paint that comes after all
+    // still gives the notice its full time.
+    paintWait_.start(timeoutMs);
 }

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -83,11 +84,16 @@ void WaitForWork(const std::function<void()>& work) {
     }
     InputHold hold;
     QEventLoop loop;
+    // Made here, before the worker starts: the worker only hands it over, by the road whose
+    // hand-off the thread sanitizer is told of. The loop may be gone by the time it runs.
+    std::function<void()> quit = [target = QPointer<QEventLoop>(&loop)] {
+        if (target) target->quit();
+    };
     std::atomic<bool> done{false};
     std::thread worker([&] {
         work();
         done = true;
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        PostToWindowThread(std::move(quit));
     });
     while (!done) loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();

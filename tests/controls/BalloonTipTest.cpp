@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,6 +8,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <chrono>
+#include <thread>
 
 #include "BalloonLines.h"
 #include "BalloonPopup.h"
@@ -112,4 +115,84 @@ TEST(BalloonTip, AClickWhereItStandsReachesTheControlBeneathAndItGoesAtItsTime) 
     EXPECT_TRUE(unit.popup()->isVisible());
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !unit.popup()->isVisible(); }, BalloonTip::kTimeoutMs + 1000));
+}
+
+namespace {
+
+// Keeps the time of a widget's first paint since it was made or last reset.
+class FirstPaint : public QObject {
+  public:
+    explicit FirstPaint(QWidget* widget) : widget_(widget) { widget->installEventFilter(this); }
+    void reset() { painted_.invalidate(); }
+    bool seen() const { return painted_.isValid(); }
+    qint64 msSince() const { return painted_.elapsed(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget_ && event->type() == QEvent::Paint && !painted_.isValid())
+            painted_.start();
+        return false;
+    }
+
+  private:
+    QWidget* widget_;
+    QElapsedTimer painted_;
+};
+
+void HoldThisThread(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+}  // namespace
+
+// The window's thread is held up right after the notice pops up (a statement waiting on a
+// locked table): the notice is still painted and stays its full time from that paint. Shown
+// twice before any paint, it goes at its time after that one paint.
+TEST(BalloonTip, ItsTimeOnScreenCountsFromItsFirstPaint) {
+    QWidget window;
+    BalloonTip unit(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    unit.popUp(200, 150, "充值", -1, true);
+    FirstPaint paint(unit.popup());
+    unit.popUp(200, 150, "充值成功", -1, true);
+    HoldThisThread(BalloonTip::kTimeoutMs + 500);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paint.seen(); }, 1000));
+    QTest::qWait(200);
+    EXPECT_TRUE(unit.popup()->isVisible());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !unit.popup()->isVisible(); }, BalloonTip::kTimeoutMs + 1000));
+    // A coarse timer may fire up to 5% early.
+    EXPECT_GE(paint.msSince(), BalloonTip::kTimeoutMs * 95 / 100);
+}
+
+// Shown again while it is on screen, with the same text in the same place, the popup is
+// painted anew and has its full time from that paint.
+TEST(BalloonPopup, ShownAgainOnScreenItHasItsFullTimeFromTheNewPaint) {
+    constexpr int kTime = 400;
+    QWidget owner;
+    BalloonPopup popup(&owner);
+    popup.showText(QStringLiteral("充值成功"), QPoint(200, 150), kTime);
+    FirstPaint paint(&popup);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paint.seen(); }, 1000));
+    QTest::qWait(kTime * 3 / 4);
+    ASSERT_TRUE(popup.isVisible());
+
+    paint.reset();
+    popup.showText(QStringLiteral("充值成功"), QPoint(200, 150), kTime);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paint.seen(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !popup.isVisible(); }, kTime + 1000));
+    EXPECT_GE(paint.msSince(), kTime * 95 / 100);
+}
+
+// A popup the window system never lets paint still goes, after its time has passed twice.
+TEST(BalloonPopup, NeverPaintedItStillGoes) {
+    constexpr int kTime = 200;
+    QWidget owner;
+    BalloonPopup popup(&owner);
+    popup.showText(QStringLiteral("充值成功"), QPoint(200, 150), kTime);
+    popup.setUpdatesEnabled(false);
+    FirstPaint paint(&popup);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !popup.isVisible(); }, 2 * kTime + 1000));
+    EXPECT_FALSE(paint.seen());
 }

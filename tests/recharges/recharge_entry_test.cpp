@@ -1,15 +1,19 @@
 // Recharging a member through the member panel: the opening, the preview, the stored row,
-// the payment method remembered, the failures, and one row for one recharge when an answer
-// was lost.
+// the payment method remembered, the failures, one row for one recharge when an answer
+// was lost, and the notice seen while another session holds a table.
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
 #include <fstream>
+#include <latch>
 #include <sstream>
 #include <thread>
 
 #include "SignedInWindow.h"
+#include "controls/BalloonTip.h"
 #include "controls/FittingFont.h"
 #include "controls/FittingLabel.h"
 #include "controls/ListView.h"
@@ -37,6 +41,45 @@ void FreezeUnderWaitingInsert(const std::string& table) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     FreezeDatabaseServer();
 }
+
+// Another session holds a table for ms milliseconds, from the guard's making on.
+class TableHeldElsewhere {
+  public:
+    TableHeldElsewhere(const std::string& table, int ms) {
+        std::latch held(1);
+        holder_ = std::thread([&held, table, ms] {
+            TestDatabase desk;
+            desk.Run("LOCK TABLES " + table + " WRITE");
+            held.count_down();
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            desk.Run("UNLOCK TABLES");
+        });
+        held.wait();
+    }
+    ~TableHeldElsewhere() { holder_.join(); }
+
+  private:
+    std::thread holder_;
+};
+
+// Whether the balloon unit's popup has been painted since the watch began.
+class BalloonPainted : public QObject {
+  public:
+    explicit BalloonPainted(const BalloonTip* unit) : unit_(unit) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    bool seen() const { return seen_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched == unit_->popup()) seen_ = true;
+        return false;
+    }
+
+  private:
+    const BalloonTip* unit_;
+    bool seen_ = false;
+};
 
 class RechargeEntryTest : public SignedInWindow {
   protected:
@@ -216,6 +259,30 @@ TEST_F(RechargeEntryTest, ARechargeStoresTheRowAndRefreshesTheMember) {
 // Desk 1 types a recharge while desk 2 deletes the member (marked, or the row gone): nothing
 // is stored, the failure is shown and the member leaves the list. The refusal is no lost
 // answer left to settle: the next recharge, for another member, is stored alone.
+// Another session holds costlist (a busy desk, a backup) longer than a notice's time: the
+// recharge is stored at once, the refresh of the member's totals waits for the table, and the
+// success notice is still seen once the window's thread runs again.
+TEST_F(RechargeEntryTest, TheSuccessNoticeIsSeenAfterAWaitForAHeldTable) {
+    OpenFor("126");
+    TypeAmounts("100", "20");
+    const BalloonPainted painted(ui().气球提示框1);
+    QElapsedTimer pressed;
+    {
+        const TableHeldElsewhere otherSession("costlist", BalloonTip::kTimeoutMs + 1000);
+        pressed.start();
+        Confirm();
+    }
+    ASSERT_GT(pressed.elapsed(), BalloonTip::kTimeoutMs) << "the press did not wait for costlist";
+    EXPECT_EQ(db.CountRows("paylist"), 1);
+    ASSERT_EQ(BalloonTexts(), std::vector<std::string>{"充值成功"});
+
+    EXPECT_TRUE(WaitUntil([&] { return painted.seen(); }, std::chrono::seconds(1)));
+    Pump(200);
+    QWidget* popup = ui().气球提示框1->popup();
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(popup)->text(), QStringLiteral("充值成功"));
+}
+
 TEST_F(RechargeEntryTest, ARechargeForAMemberDeletedAtAnotherDeskIsNotStored) {
     for (const char* deletion : {"UPDATE userlist SET user_del = 1 WHERE user_id = 126",
                                  "DELETE FROM userlist WHERE user_id = 127"}) {
