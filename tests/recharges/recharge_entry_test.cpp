@@ -256,9 +256,6 @@ TEST_F(RechargeEntryTest, ARechargeStoresTheRowAndRefreshesTheMember) {
     EXPECT_EQ(RowCells(spareMembers(), RowOfCard("126", spareMembers())), row);
 }
 
-// Desk 1 types a recharge while desk 2 deletes the member (marked, or the row gone): nothing
-// is stored, the failure is shown and the member leaves the list. The refusal is no lost
-// answer left to settle: the next recharge, for another member, is stored alone.
 // Another session holds costlist (a busy desk, a backup) longer than a notice's time: the
 // recharge is stored at once, the refresh of the member's totals waits for the table, and the
 // success notice is still seen once the window's thread runs again.
@@ -283,6 +280,9 @@ TEST_F(RechargeEntryTest, TheSuccessNoticeIsSeenAfterAWaitForAHeldTable) {
     EXPECT_EQ(qobject_cast<QLabel*>(popup)->text(), QStringLiteral("充值成功"));
 }
 
+// Desk 1 types a recharge while desk 2 deletes the member (marked, or the row gone): nothing
+// is stored, the failure is shown and the member leaves the list. The refusal is no lost
+// answer left to settle: the next recharge, for another member, is stored alone.
 TEST_F(RechargeEntryTest, ARechargeForAMemberDeletedAtAnotherDeskIsNotStored) {
     for (const char* deletion : {"UPDATE userlist SET user_del = 1 WHERE user_id = 126",
                                  "DELETE FROM userlist WHERE user_id = 127"}) {
