@@ -53,6 +53,8 @@ BalloonPopup::BalloonPopup(QWidget* owner)
     setStyleSheet(
         QStringLiteral("QLabel { background: #FFFFE1; color: black; border: 1px solid #767676; "
                        "padding: 4px 8px; }"));
+    // A coarse timer may fire up to 5 % early; a notice stands at least its full time.
+    closeTimer_.setTimerType(Qt::PreciseTimer);
     closeTimer_.setSingleShot(true);
     connect(&closeTimer_, &QTimer::timeout, this, &QWidget::hide);
     paintWait_.setSingleShot(true);
@@ -74,7 +76,9 @@ void BalloonPopup::startCountdown() { closeTimer_.start(timeoutMs_); }
 void BalloonPopup::showText(const QString& text, const QPoint& topLeft, int timeoutMs) {
     ensurePolished();
     const QRect area = ScreenAreaAt(topLeft);
-    // The border and padding the style sheet puts around the text.
+    // The border and padding the style sheet puts around the text. Changing the text to
+    // this and back also repaints a popup already on screen with the same notice (no notice
+    // reads "x"), so that its countdown starts from a new paint.
     setText(QStringLiteral("x"));
     const int frame = sizeHint().width() - fontMetrics().horizontalAdvance(QStringLiteral("x"));
     int textWidth = kMaxTextWidth;
@@ -93,8 +97,6 @@ void BalloonPopup::showText(const QString& text, const QPoint& topLeft, int time
     awaitingPaint_ = true;
     closeTimer_.stop();
     show();
-    // A popup already on screen with the same text would otherwise get no new paint.
-    update();
     // A window the system never exposes would stand forever; a paint that comes after all
     // still gives the notice its full time.
     paintWait_.start(timeoutMs);
