@@ -133,6 +133,19 @@ restore_saves_and_undoes() {
     newest="$(ls -t $(saves) | head -n 1)"
     [[ "$out" == *"restore $newest"* ]] || fail "the failed load does not name its save $newest: $out"
     [ -z "$(sql -e "SHOW DATABASES LIKE 'marlovia\\_%'")" ] || fail "work schemas were left over"
+
+    # The database stops in the middle of the load.
+    sed '/^LOCK TABLES `xmlist` WRITE;/i SHUTDOWN;' "$work/morning.sql" >"$work/stopping.sql"
+    out="$("$db" restore "$work/stopping.sql" 2>&1)"
+    [ $? -ne 0 ] || fail "a load the stopped database cut exited 0: $out"
+    [[ "$out" == *"failed part way"* ]] || fail "the load the stopped database cut is not reported: $out"
+    newest="$(ls -t $(saves) | head -n 1)"
+    [[ "$out" == *"restore $newest"* ]] || fail "the cut load does not name its save $newest: $out"
+    for _ in $(seq 50); do "$db" status >/dev/null || break; sleep 0.2; done
+    ! "$db" status >/dev/null || fail "the database did not stop in the middle of the load"
+    for _ in $(seq 50); do [ -e "$root/.db/$DB_INSTANCE/mysqld.pid" ] || break; sleep 0.2; done
+    "$db" start >/dev/null || fail "the stopped database did not start again"
+    [ "$(tables_now)" == "$evening" ] || fail "the load the stopped database cut changed the shop's tables"
 }
 
 # A failed dump keeps the earlier file and leaves no part file; a folder is refused before
