@@ -146,6 +146,21 @@ restore_saves_and_undoes() {
     for _ in $(seq 50); do [ -e "$root/.db/$DB_INSTANCE/mysqld.pid" ] || break; sleep 0.2; done
     "$db" start >/dev/null || fail "the stopped database did not start again"
     [ "$(tables_now)" == "$evening" ] || fail "the load the stopped database cut changed the shop's tables"
+
+    # No room for the save (a full disk): nothing is replaced, and no cut save is left.
+    local count
+    count="$(saves | wc -l)"
+    out="$(ulimit -f 4; "$db" restore "$work/morning.sql" 2>&1)"
+    [ $? -ne 0 ] || fail "a restore that could not save first exited 0: $out"
+    [[ "$out" == *"could not be saved first"* ]] || fail "the failed save is not reported: $out"
+    [ "$(tables_now)" == "$evening" ] || fail "a restore that could not save first changed the tables"
+    [ "$(saves | wc -l)" -eq "$count" ] || fail "a failed save left a file: $(saves)"
+
+    "$db" stop >/dev/null
+    out="$("$db" restore "$work/morning.sql" 2>&1)"
+    [ $? -ne 0 ] || fail "a restore into a stopped database exited 0: $out"
+    [[ "$out" == *"not running"* ]] || fail "the stopped database is not named: $out"
+    [ "$(saves | wc -l)" -eq "$count" ] || fail "a restore into a stopped database made a save"
 }
 
 # A failed dump keeps the earlier file and leaves no part file; a folder is refused before
