@@ -191,6 +191,13 @@ backup_leaves_no_half_file() {
     done
     [ -z "$(ls -A "$work/stick")" ] || fail "a backup to a folder wrote into it: $(ls -A "$work/stick")"
     [ ! -e "$work/new" ] && [ ! -e "$work/new.part" ] || fail "a backup to new/ wrote something"
+
+    "$db" stop >/dev/null
+    out="$("$db" backup "$work/shop.sql" 2>&1)"
+    [ $? -ne 0 ] || fail "a backup of a stopped database exited 0: $out"
+    [[ "$out" == *"not running"* ]] || fail "the stopped database is not named: $out"
+    [ "$(sha256sum <"$work/shop.sql")" == "$earlier" ] || fail "a backup of a stopped database changed the file"
+    [ ! -e "$work/shop.sql.part" ] || fail "a backup of a stopped database left a part file"
 }
 
 # The shop's instance writes every commit to disk before it answers, even one left running
